@@ -1,0 +1,20 @@
+#include "app/check_data.h"
+
+#include <QTextStream>
+
+#include "core/shared/data_check.h"
+
+namespace velmora {
+
+int RunDataCheck(const QString& dataFolder) {
+    QTextStream out(stdout);
+    const DataCheckResult result = CheckDataFolder(dataFolder);
+    for (const DataProblem& problem : result.problems) out << problem.toString() << '\n';
+    out << result.filesRead << " files read, " << result.problems.size() << " problems";
+    if (!result.notReadYet.empty())
+        out << ", " << result.notReadYet.size() << " files absent that this build does not read yet";
+    out << '\n';
+    return result.clean() ? 0 : 1;
+}
+
+}  // namespace velmora

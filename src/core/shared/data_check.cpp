@@ -1,0 +1,230 @@
+#include "core/shared/data_check.h"
+
+#include <QFileInfo>
+#include <map>
+#include <memory>
+
+#include "core/shared/catalogue.h"
+#include "core/shared/cp1252.h"
+#include "core/shared/data_error.h"
+#include "core/shared/data_paths.h"
+#include "core/shared/messages.h"
+#include "core/shared/readers.h"
+#include "core/shared/text_file.h"
+
+namespace velmora {
+namespace {
+
+// Turns the readers' messages into problems instead of boxes.
+class CollectingMessages final : public Messages {
+public:
+    explicit CollectingMessages(std::vector<DataProblem>& problems, const QString& file)
+        : problems_(problems), file_(file) {}
+    void showMessage(const QString& text) override { problems_.push_back({file_, 0, text}); }
+    void reportError(const QString& text) override { problems_.push_back({file_, 0, text}); }
+    bool askYesNo(const QString&, const QString&) override { return false; }
+
+private:
+    std::vector<DataProblem>& problems_;
+    QString file_;
+};
+
+bool ReadsText(ReaderKind kind) {
+    switch (kind) {
+        case ReaderKind::Bitmap:
+        case ReaderKind::Sound:
+        case ReaderKind::ImageLibrary:
+        case ReaderKind::RegionGrids:
+        case ReaderKind::Documents:
+            return false;
+        default:
+            return true;
+    }
+}
+
+void CheckEncoding(const QString& path, std::vector<DataProblem>& problems) {
+    TextLines file;
+    try {
+        file = ReadTextFile(path);
+    } catch (const DataError&) {
+        return;  // the reader itself reports it
+    }
+    for (size_t i = 0; i < file.lines.size(); ++i) {
+        for (unsigned char c : file.lines[i]) {
+            if (cp1252::IsUndefined(c)) {
+                problems.push_back({path, static_cast<int>(i) + 1,
+                                    QStringLiteral("el byte 0x%1 no es un carácter de Windows-1252")
+                                        .arg(c, 2, 16, QLatin1Char('0'))});
+                break;
+            }
+        }
+    }
+}
+
+class Checker {
+public:
+    explicit Checker(const QString& dataFolder) : paths_(DataPaths::ForDataFolder(dataFolder)) {}
+
+    DataCheckResult run() {
+        countCentreLists();
+        for (const CatalogueEntry& entry : DataCatalogue()) {
+            if (entry.folder == Folder::Language) {
+                for (int code = 0; code < kLanguageCount; ++code)
+                    check(entry, paths_.languageFolder(code) + QLatin1String(entry.file), code);
+            } else if (entry.folder == Folder::Data) {
+                check(entry, paths_.dataFile(QLatin1String(entry.file)), 0);
+            }
+            // Files of the working folder are the program's own, outside the data folder.
+        }
+        return std::move(result_);
+    }
+
+private:
+    void countCentreLists() {
+        for (const char* name : {"lu1", "lu2", "lu3", "lu4"}) {
+            const QString path = paths_.dataFile(QLatin1String(name));
+            int count = 0;
+            if (FileReadable(path)) {
+                try {
+                    count = static_cast<int>(ReadTextFile(path).lines.size());
+                } catch (const DataError&) {
+                }
+            }
+            centreListCounts_.push_back(count);
+        }
+    }
+
+    int degreeCount(int languageCode) {
+        auto found = degreeCounts_.find(languageCode);
+        if (found != degreeCounts_.end()) return found->second;
+        int count = 0;
+        const QString path = paths_.languageFolder(languageCode) + QStringLiteral("carreran");
+        try {
+            count = static_cast<int>(ReadTextFile(path).lines.size());
+        } catch (const DataError&) {
+        }
+        degreeCounts_[languageCode] = count;
+        return count;
+    }
+
+    void check(const CatalogueEntry& entry, const QString& path, int languageCode) {
+        const bool isFolder = entry.reader == ReaderKind::Documents;
+        const bool present = isFolder ? QFileInfo(path).isDir() : QFileInfo(path).isFile();
+        if (!present) {
+            if (ReadByThisBuild(entry)) {
+                result_.problems.push_back({path, 0, QStringLiteral("falta el fichero")});
+            } else {
+                result_.notReadYet.push_back(path);
+            }
+            return;
+        }
+        if (ReadsText(entry.reader)) CheckEncoding(path, result_.problems);
+        ++result_.filesRead;
+        CollectingMessages messages(result_.problems, path);
+        bool stop = false;
+        Readers readers(messages, stop, buffer_);
+        try {
+            read(entry, path, readers, languageCode);
+        } catch (const DataError& error) {
+            result_.problems.push_back({error.file(), error.line(), error.reason()});
+        }
+    }
+
+    void read(const CatalogueEntry& entry, const QString& path, Readers& readers,
+              int languageCode) {
+        switch (entry.reader) {
+            case ReaderKind::TextTable: {
+                LineTable table = MakeTextTable();
+                readers.ReadTextTable(path, table);
+                break;
+            }
+            case ReaderKind::PaddedTable: {
+                LineTable table = MakePaddedTable();
+                readers.ReadPaddedTable(path, table, entry.width);
+                break;
+            }
+            case ReaderKind::PaddedTable75: {
+                LineTable table = MakePaddedTable75();
+                readers.ReadPaddedTable75(path, table, entry.width);
+                break;
+            }
+            case ReaderKind::RawTable: {
+                LineTable table = MakeRawTable();
+                readers.ReadRawTable(path, table);
+                break;
+            }
+            case ReaderKind::RawTable90: {
+                LineTable table = MakeRawTable90();
+                readers.ReadRawTable90(path, table);
+                break;
+            }
+            case ReaderKind::FixedLines: {
+                LineTable table = MakeFixedLinesTable();
+                readers.ReadFixedLines(path, table, entry.width);
+                break;
+            }
+            case ReaderKind::FixedLines120: {
+                LineTable table = MakeFixedLines120Table();
+                readers.ReadFixedLines120(path, table);
+                break;
+            }
+            case ReaderKind::MarkedLines: {
+                LineTable table = MakeMarkedLinesTable();
+                std::vector<int> lineNumbers;
+                readers.ReadMarkedLines(path, table, lineNumbers, entry.width);
+                break;
+            }
+            case ReaderKind::Blocks26: {
+                BlockTable blocks = MakeBlocks26();
+                readers.ReadBlocks26(path, blocks);
+                break;
+            }
+            case ReaderKind::Blocks51: {
+                BlockTable blocks = MakeBlocks51();
+                readers.ReadBlocks51(path, blocks);
+                break;
+            }
+            case ReaderKind::IntegerRows: {
+                IntGrid rows(entry.rows, entry.columns == 24 ? 25 : entry.columns);
+                readers.ReadIntegerRows(path, entry.columns, rows);
+                break;
+            }
+            case ReaderKind::CountedLists: {
+                std::vector<IntGrid> tables(4, MakeCountedListTable());
+                std::vector<IntGrid*> sections;
+                for (IntGrid& t : tables) sections.push_back(&t);
+                readers.ReadCountedLists(path, centreListCounts_, sections);
+                break;
+            }
+            case ReaderKind::CountedBytes: {
+                ByteGrid table = MakeCountedBytesTable();
+                readers.ReadCountedBytes(path, table);
+                break;
+            }
+            case ReaderKind::DegreeLists: {
+                auto offerings = std::make_unique<DegreeOfferings>();
+                readers.ReadDegreeLists(path, degreeCount(languageCode), *offerings);
+                break;
+            }
+            default:
+                break;  // read by the code of its own format
+        }
+    }
+
+    DataPaths paths_;
+    DataCheckResult result_;
+    LineBuffer buffer_;
+    std::vector<int> centreListCounts_;
+    std::map<int, int> degreeCounts_;
+};
+
+}  // namespace
+
+QString DataProblem::toString() const {
+    if (line > 0) return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(reason);
+    return QStringLiteral("%1: %2").arg(file, reason);
+}
+
+DataCheckResult CheckDataFolder(const QString& dataFolder) { return Checker(dataFolder).run(); }
+
+}  // namespace velmora

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/shared/data_paths.h"
+#include "core/shared/interface_texts.h"
+#include "core/shared/keyed_lines.h"
+#include "core/shared/readers.h"
+#include "core/shared/settings.h"
+#include "core/shared/tables.h"
+
+namespace velmora {
+
+class Messages;
+
+// The program's shared state: the global tables, the text slots, the settings in force and the
+// global marks. main() creates one and hands it by reference to every model and screen; a test
+// builds its own over its own data folder.
+class Enlace {
+public:
+    Enlace(Messages& messages, DataPaths paths);
+    Enlace(const Enlace&) = delete;
+    Enlace& operator=(const Enlace&) = delete;
+
+    Messages& messages;
+    DataPaths paths;
+    Settings settings;
+
+    // Set by any missing required file; start-up and the screens end the program when it is set.
+    bool stopFlag = false;
+    // True when the language in force is not Castilian.
+    bool nonCastilian = false;
+
+    LineBuffer lineBuffer;
+    Readers readers{messages, stopFlag, lineBuffer};
+
+    LineTable textTable = MakeTextTable();
+    InterfaceTexts texts;
+    KeyedLines informa;
+    KeyedLines materias;
+
+    // Selects the language folder for this run and the non-Castilian flag.
+    void setLanguage(int code);
+
+    // Reads "textos" of the language in force and, when no file has been found missing so far,
+    // distributes it into the slots. Returns false when the stop flag is set.
+    bool LoadInterfaceTexts();
+
+    // Reads "informa_l" and "materias_l" of the language in force.
+    void LoadKeyedLines();
+};
+
+}  // namespace velmora

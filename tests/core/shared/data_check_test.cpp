@@ -1,0 +1,93 @@
+#include "core/shared/data_check.h"
+
+#include <gtest/gtest.h>
+
+#include "core/shared/catalogue.h"
+#include "support/temp_folder.h"
+
+namespace velmora {
+namespace {
+
+using testing::TempFolder;
+
+void WriteTexts(const TempFolder& folder) {
+    for (const char* lang : {"cas", "catVal", "galego", "euskera"}) {
+        const QString base = QString::fromLatin1(lang) + QLatin1Char('/');
+        folder.write(base + QStringLiteral("textos"), "\r\nSalir\r\n");
+        folder.write(base + QStringLiteral("informa_l"), " 5Texto\r\n");
+        folder.write(base + QStringLiteral("materias_l"), "10Lengua\r\n");
+    }
+}
+
+const DataProblem* Find(const DataCheckResult& result, const QString& fileEnd) {
+    for (const DataProblem& problem : result.problems) {
+        if (problem.file.endsWith(fileEnd)) return &problem;
+    }
+    return nullptr;
+}
+
+TEST(DataCheckTest, AFolderWithEveryFileThisBuildReadsIsClean) {
+    TempFolder folder;
+    WriteTexts(folder);
+    const DataCheckResult result = CheckDataFolder(folder.path());
+    EXPECT_TRUE(result.clean()) << (result.problems.empty() ? QString() : result.problems[0].toString()).toStdString();
+    EXPECT_EQ(result.filesRead, 12);
+    EXPECT_FALSE(result.notReadYet.empty());
+}
+
+TEST(DataCheckTest, NamesTheMissingFileAndTheBrokenLine) {
+    TempFolder folder;
+    WriteTexts(folder);
+    folder.write(QStringLiteral("galego/textos"), "");
+    QFile::remove(folder.file(QStringLiteral("euskera/materias_l")));
+    folder.write(QStringLiteral("datfpmphp"), "1;2;3;4;5;6;7\r\n1;2;3;4;5;6\r\n");
+    folder.write(QStringLiteral("cas/informa_l"), " 5Texto \x81\r\n");
+    const DataCheckResult result = CheckDataFolder(folder.path());
+    ASSERT_FALSE(result.clean());
+    const DataProblem* missing = Find(result, QStringLiteral("euskera/materias_l"));
+    ASSERT_NE(missing, nullptr);
+    EXPECT_EQ(missing->line, 0);
+    const DataProblem* shortLine = Find(result, QStringLiteral("/datfpmphp"));
+    ASSERT_NE(shortLine, nullptr);
+    EXPECT_EQ(shortLine->line, 2);
+    EXPECT_TRUE(shortLine->toString().contains(QStringLiteral("datfpmphp:2:")));
+    const DataProblem* encoding = Find(result, QStringLiteral("cas/informa_l"));
+    ASSERT_NE(encoding, nullptr);
+    EXPECT_EQ(encoding->line, 1);
+}
+
+TEST(DataCheckTest, ReadsCountedListsWithTheCentreListLengths) {
+    TempFolder folder;
+    WriteTexts(folder);
+    folder.write(QStringLiteral("lu1"), "Centro A\r\nCentro B\r\n");
+    folder.write(QStringLiteral("lu2"), "Centro C\r\n");
+    // Three lines: two for lu1 and one for lu2; the last one has a count beyond the row.
+    folder.write(QStringLiteral("datluggsphp"), "1;4\r\n0\r\n26;1\r\n");
+    const DataCheckResult result = CheckDataFolder(folder.path());
+    const DataProblem* problem = Find(result, QStringLiteral("/datluggsphp"));
+    ASSERT_NE(problem, nullptr);
+    EXPECT_EQ(problem->line, 3);
+}
+
+TEST(CatalogueTest, EveryEntryNamesAReaderAndALoader) {
+    int entries = 0;
+    for (const CatalogueEntry& entry : DataCatalogue()) {
+        ++entries;
+        EXPECT_FALSE(entry.loadedBy.empty()) << entry.file;
+        if (entry.reader == ReaderKind::IntegerRows) {
+            EXPECT_GT(entry.columns, 0);
+            EXPECT_GT(entry.rows, 0);
+        }
+    }
+    EXPECT_GT(entries, 70);
+}
+
+#ifdef VELMORA_BUNDLED_DATA
+TEST(BundledDataTest, IsCleanForThisBuild) {
+    const DataCheckResult result = CheckDataFolder(QStringLiteral(VELMORA_BUNDLED_DATA));
+    for (const DataProblem& problem : result.problems) ADD_FAILURE() << problem.toString().toStdString();
+}
+#endif
+
+}  // namespace
+}  // namespace velmora

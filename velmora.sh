@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Velmora's one entry point for people and for CI:
+#   ./velmora.sh start   install what is needed, build, and start Velmora on the bundled data
+#   ./velmora.sh test    install what is needed, build, and run the whole test suite
+#   ./velmora.sh bench   build and run the benchmarks
+#   ./velmora.sh fuzz [SECONDS]   build and run every fuzz target for SECONDS each (default 60)
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+cd "$root"
+
+packages=(cmake ninja-build g++ ccache pkg-config
+          qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+          fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev
+          poppler-utils clang libclang-rt-14-dev xvfb xauth)
+
+install_packages() {
+    local missing=() p
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+# configure DIR [cmake options...]: configures once, then only rebuilds what changed.
+configure() {
+    local dir=$1; shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+}
+
+build_main() {
+    configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON "$@"
+    cmake --build build -j "$jobs"
+}
+
+case "${1:-start}" in
+start)
+    install_packages
+    build_main -DVELMORA_TESTS=OFF
+    exec build/bin/velmora "${@:2}"
+    ;;
+test)
+    install_packages
+    export QT_QPA_PLATFORM=offscreen
+    build_main -DVELMORA_TESTS=ON -DVELMORA_BENCH=ON
+    ctest --test-dir build --output-on-failure -j "$jobs"
+    # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+    configure build-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_WERROR=ON
+    cmake --build build-asan -j "$jobs"
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir build-asan --output-on-failure -j "$jobs"
+    # A short run of every fuzz target keeps them building and clean.
+    "$0" fuzz 10
+    ;;
+bench)
+    install_packages
+    configure build-bench -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=ON
+    cmake --build build-bench -j "$jobs"
+    for b in build-bench/bin/bench_*; do "$b"; done
+    ;;
+fuzz)
+    install_packages
+    seconds=${2:-60}
+    configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+        -DVELMORA_FUZZ=ON -DVELMORA_TESTS=OFF
+    cmake --build build-fuzz -j "$jobs" --target fuzzers
+    for f in build-fuzz/bin/fuzz_*; do
+        name=$(basename "$f")
+        corpus="build-fuzz/corpus/$name"
+        mkdir -p "$corpus"
+        echo "== $name for ${seconds}s"
+        "$f" -max_total_time="$seconds" -max_len=65536 -print_final_stats=0 "$corpus" \
+            tests/fuzz/seeds 2>&1 | tail -n 2
+    done
+    ;;
+*)
+    echo "usage: $0 start|test|bench|fuzz [seconds]" >&2
+    exit 2
+    ;;
+esac
