@@ -8,6 +8,7 @@
 #include "core/shared/cp1252.h"
 #include "core/shared/data_error.h"
 #include "core/shared/data_paths.h"
+#include "core/shared/language_check.h"
 #include "core/shared/messages.h"
 #include "core/shared/readers.h"
 #include "core/shared/text_file.h"
@@ -42,21 +43,31 @@ bool ReadsText(ReaderKind kind) {
     }
 }
 
-void CheckEncoding(const QString& path, std::vector<DataProblem>& problems) {
-    TextLines file;
+// Every text file is Windows-1252 with CR LF line ends: report the first byte that is no
+// character and the first line that ends in a bare LF.
+void CheckTextRules(const QString& path, std::vector<DataProblem>& problems) {
+    std::string bytes;
     try {
-        file = ReadTextFile(path);
+        bytes = ReadFileBytes(path);
     } catch (const DataError&) {
         return;  // the reader itself reports it
     }
-    for (size_t i = 0; i < file.lines.size(); ++i) {
-        for (unsigned char c : file.lines[i]) {
-            if (cp1252::IsUndefined(c)) {
-                problems.push_back({path, static_cast<int>(i) + 1,
-                                    QStringLiteral("el byte 0x%1 no es un carácter de Windows-1252")
-                                        .arg(c, 2, 16, QLatin1Char('0'))});
-                break;
+    int line = 1;
+    bool badByte = false;
+    bool bareLf = false;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c == '\n') {
+            if (!bareLf && (i == 0 || bytes[i - 1] != '\r')) {
+                problems.push_back({path, line, QStringLiteral("la línea acaba en LF sin CR")});
+                bareLf = true;
             }
+            ++line;
+        } else if (!badByte && cp1252::IsUndefined(c)) {
+            problems.push_back({path, line,
+                                QStringLiteral("el byte 0x%1 no es un carácter de Windows-1252")
+                                    .arg(c, 2, 16, QLatin1Char('0'))});
+            badByte = true;
         }
     }
 }
@@ -76,6 +87,7 @@ public:
             }
             // Files of the working folder are the program's own, outside the data folder.
         }
+        CheckLanguageFiles(paths_, result_.problems);
         return std::move(result_);
     }
 
@@ -118,7 +130,7 @@ private:
             }
             return;
         }
-        if (ReadsText(entry.reader)) CheckEncoding(path, result_.problems);
+        if (ReadsText(entry.reader)) CheckTextRules(path, result_.problems);
         ++result_.filesRead;
         CollectingMessages messages(result_.problems, path);
         bool stop = false;

@@ -8,6 +8,7 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interface_texts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/keyed_lines.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/language_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/readers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/setup_guard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tables.cpp

@@ -69,6 +69,40 @@ TEST(DataCheckTest, ReadsCountedListsWithTheCentreListLengths) {
     EXPECT_EQ(problem->line, 3);
 }
 
+TEST(DataCheckTest, LanguageFilesMustAgreeAndFitTheirSlots) {
+    TempFolder folder;
+    WriteTexts(folder);
+    // Galician has one line more; Basque's line 2 is longer than its 6-character slot.
+    folder.write(QStringLiteral("galego/textos"), "\r\nSaír\r\nMáis\r\n");
+    folder.write(QStringLiteral("euskera/textos"), "\r\nIrten bai ala ez\r\n");
+    // Catalan's informative text has a key of its own and misses " 5"; a line is too long.
+    folder.write(QStringLiteral("catVal/informa_l"), "13Text\r\n");
+    folder.write(QStringLiteral("catVal/materias_l"), "10" + std::string(59, 'x') + "\r\n");
+    const DataCheckResult result = CheckDataFolder(folder.path());
+    const DataProblem* lines = Find(result, QStringLiteral("galego/textos"));
+    ASSERT_NE(lines, nullptr);
+    EXPECT_TRUE(lines->reason.contains(QStringLiteral("3 líneas")));
+    const DataProblem* width = Find(result, QStringLiteral("euskera/textos"));
+    ASSERT_NE(width, nullptr);
+    EXPECT_EQ(width->line, 2);
+    int keyed = 0;
+    for (const DataProblem& problem : result.problems)
+        keyed += problem.file.endsWith(QStringLiteral("catVal/informa_l"));
+    EXPECT_EQ(keyed, 2);  // " 5" missing, "13" unknown
+    const DataProblem* cut = Find(result, QStringLiteral("catVal/materias_l"));
+    ASSERT_NE(cut, nullptr);
+    EXPECT_EQ(cut->line, 1);
+}
+
+TEST(DataCheckTest, ReportsTheFirstLineThatEndsInABareLf) {
+    TempFolder folder;
+    WriteTexts(folder);
+    folder.write(QStringLiteral("cas/informa_l"), " 5Uno\r\n 5Dos\n 5Tres\n");
+    const DataProblem* problem = Find(CheckDataFolder(folder.path()), QStringLiteral("cas/informa_l"));
+    ASSERT_NE(problem, nullptr);
+    EXPECT_EQ(problem->line, 2);
+}
+
 TEST(CatalogueTest, EveryEntryNamesAReaderAndALoader) {
     int entries = 0;
     for (const CatalogueEntry& entry : DataCatalogue()) {
