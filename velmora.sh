@@ -75,9 +75,13 @@ fuzz)
         name=$(basename "$f")
         corpus="build-fuzz/corpus/$name"
         mkdir -p "$corpus"
-        echo "== $name for ${seconds}s"
-        "$f" -max_total_time="$seconds" -max_len=65536 -print_final_stats=0 "$corpus" \
-            tests/fuzz/seeds 2>&1 | tail -n 2
+        log="build-fuzz/$name.log"
+        if ! "$f" -max_total_time="$seconds" -max_len=65536 "$corpus" tests/fuzz/seeds >"$log" 2>&1; then
+            tail -n 60 "$log"
+            echo "fuzz target $name failed; the input that broke it is in the current folder" >&2
+            exit 1
+        fi
+        echo "$name: $(grep -E '^Done [0-9]+ runs' "$log" | tail -n 1), no failure"
     done
     ;;
 *)

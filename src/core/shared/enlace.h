@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/printing/report_buffer.h"
 #include "core/shared/data_paths.h"
 #include "core/shared/interface_texts.h"
 #include "core/shared/keyed_lines.h"
@@ -36,6 +37,7 @@ public:
     InterfaceTexts texts;
     KeyedLines informa;
     KeyedLines materias;
+    ReportState report;  // the shared report buffer and the bold-line list
 
     // Selects the language folder for this run and the non-Castilian flag.
     void setLanguage(int code);

@@ -98,7 +98,8 @@ TEST(DataCheckTest, ReportsTheFirstLineThatEndsInABareLf) {
     TempFolder folder;
     WriteTexts(folder);
     folder.write(QStringLiteral("cas/informa_l"), " 5Uno\r\n 5Dos\n 5Tres\n");
-    const DataProblem* problem = Find(CheckDataFolder(folder.path()), QStringLiteral("cas/informa_l"));
+    const DataCheckResult result = CheckDataFolder(folder.path());
+    const DataProblem* problem = Find(result, QStringLiteral("cas/informa_l"));
     ASSERT_NE(problem, nullptr);
     EXPECT_EQ(problem->line, 2);
 }

@@ -1,0 +1,187 @@
+#include "core/shared/region_maps.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/shared/messages.h"
+
+namespace velmora {
+namespace {
+
+constexpr MarkerPoint kMarkerPoints[RegionMaps::kCommunities] = {
+    {102, 141}, {156, 73}, {82, 41},  {221, 100}, {204, 162}, {111, 42}, {128, 108},
+    {100, 68},  {188, 64}, {77, 111}, {58, 49},   {131, 60},  {114, 89}, {148, 133},
+    {143, 52},  {160, 107}, {130, 47}, {83, 171},  {136, 174},
+};
+
+constexpr Rgb kYellow{255, 255, 0};
+constexpr Rgb kWhite{255, 255, 255};
+
+std::int32_t ValueAt(const QByteArray& bytes, qint64 index) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + index * 4;
+    const std::uint32_t u = std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) |
+                            (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
+    return static_cast<std::int32_t>(u);
+}
+
+// Reads the file and checks it whole; `bytes` holds it when the answer is ok.
+RegionFileCheck ReadRegionFile(const QString& path, QByteArray& bytes) {
+    RegionFileCheck check;
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        check.fault = RegionFileCheck::Fault::Missing;
+        return check;
+    }
+    // The size is looked at before reading, so a stray large file is never read into memory.
+    if (info.size() != RegionMaps::kFileSize) {
+        check.fault = RegionFileCheck::Fault::WrongSize;
+        check.size = info.size();
+        return check;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        check.fault = RegionFileCheck::Fault::Missing;
+        return check;
+    }
+    bytes = file.readAll();
+    if (bytes.size() != RegionMaps::kFileSize) {
+        check.fault = RegionFileCheck::Fault::WrongSize;
+        check.size = bytes.size();
+        return check;
+    }
+    for (qint64 i = 0; i < RegionMaps::kFileSize / 4; ++i) {
+        const std::int32_t v = ValueAt(bytes, i);
+        if (v < 0 || v > 255) {
+            check.fault = RegionFileCheck::Fault::ValueOutOfRange;
+            check.record = static_cast<int>(i / RegionMaps::kValuesPerRecord) + 1;
+            check.value = static_cast<int>(i % RegionMaps::kValuesPerRecord) + 1;
+            check.found = v;
+            return check;
+        }
+    }
+    return check;
+}
+
+size_t CellIndex(RegionMap map, int x, int y) {
+    return static_cast<size_t>(x - 1) * static_cast<size_t>(RegionMaps::Height(map)) +
+           static_cast<size_t>(y - 1);
+}
+
+}  // namespace
+
+QString RegionFileCheck::reason() const {
+    switch (fault) {
+        case Fault::None: return {};
+        case Fault::Missing: return QStringLiteral("falta el fichero");
+        case Fault::WrongSize:
+            return QStringLiteral("tiene %1 bytes y debe tener %2")
+                .arg(size)
+                .arg(RegionMaps::kFileSize);
+        case Fault::ValueOutOfRange:
+            return QStringLiteral("el valor %1 del registro %2 es %3, fuera de 0..255")
+                .arg(value)
+                .arg(record)
+                .arg(found);
+    }
+    return {};
+}
+
+RegionMaps::RegionMaps()
+    : communities_(static_cast<size_t>(kWidth * kCommunityHeight)),
+      c_(static_cast<size_t>(kWidth * kDivisionHeight)),
+      m_(static_cast<size_t>(kWidth * kDivisionHeight)) {}
+
+int RegionMaps::Height(RegionMap map) {
+    return map == RegionMap::Communities ? kCommunityHeight : kDivisionHeight;
+}
+
+int RegionMaps::LastRegion(RegionMap map) {
+    switch (map) {
+        case RegionMap::Communities: return 19;
+        case RegionMap::C: return 41;
+        case RegionMap::M: return 28;
+    }
+    return 0;
+}
+
+std::vector<std::uint8_t>& RegionMaps::grid(RegionMap map) {
+    switch (map) {
+        case RegionMap::C: return c_;
+        case RegionMap::M: return m_;
+        default: return communities_;
+    }
+}
+
+const std::vector<std::uint8_t>& RegionMaps::grid(RegionMap map) const {
+    switch (map) {
+        case RegionMap::C: return c_;
+        case RegionMap::M: return m_;
+        default: return communities_;
+    }
+}
+
+RegionFileCheck RegionMaps::CheckRegionFile(const QString& path) {
+    QByteArray bytes;
+    return ReadRegionFile(path, bytes);
+}
+
+bool RegionMaps::LoadRegionGrids(const QString& path, Messages& messages, bool& stopFlag) {
+    QByteArray bytes;
+    if (!ReadRegionFile(path, bytes).ok()) {
+        // A short, long or out-of-range file cannot fill the grids; the school gets the same
+        // answer as for a missing one: reinstall.
+        messages.showMessage(QStringLiteral("Faltan ficheros"));
+        stopFlag = true;
+        return false;
+    }
+    for (int x = 1; x <= kWidth; ++x) {
+        const qint64 record = qint64{x - 1} * kValuesPerRecord;
+        for (int y = 1; y <= kCommunityHeight; ++y)
+            communities_[CellIndex(RegionMap::Communities, x, y)] =
+                static_cast<std::uint8_t>(ValueAt(bytes, record + y - 1));
+        for (int y = 1; y <= kDivisionHeight; ++y) {
+            c_[CellIndex(RegionMap::C, x, y)] =
+                static_cast<std::uint8_t>(ValueAt(bytes, record + kCommunityHeight + y - 1));
+            m_[CellIndex(RegionMap::M, x, y)] = static_cast<std::uint8_t>(
+                ValueAt(bytes, record + kCommunityHeight + kDivisionHeight + y - 1));
+        }
+    }
+    return true;
+}
+
+std::optional<int> RegionMaps::RegionAt(RegionMap map, int x, int y) const {
+    if (x < 1 || x > kWidth || y < 1 || y > Height(map)) return std::nullopt;
+    return grid(map)[CellIndex(map, x, y)];
+}
+
+std::optional<bool> RegionMaps::PointerMoved(RegionMap map, int x, int y) {
+    const std::optional<int> region = RegionAt(map, x, y);
+    if (!region) return std::nullopt;
+    regionUnderCursor = *region;
+    return InUsedRange(map, *region);
+}
+
+void RegionMaps::SetMarkerPoints() {
+    for (int i = 1; i <= kCommunities; ++i) markers_[static_cast<size_t>(i)] = kMarkerPoints[i - 1];
+}
+
+MarkerStep RegionMaps::NextMarkerStep() {
+    ++step_;
+    MarkerStep out;
+    out.size = step_;
+    for (int i = 1; i <= kCommunities; ++i) {
+        if (!markerFlags[static_cast<size_t>(i)]) continue;
+        const MarkerPoint p = markers_[static_cast<size_t>(i)];
+        out.ellipses.push_back({p.x - step_, p.y - step_, p.x + step_, p.y + step_});
+    }
+    out.nextPen = kWhite;
+    switch (step_) {
+        case 1: out.nextBrush = kYellow; break;
+        case 2: out.nextBrush = ColourOf(PaletteColour::Navy); break;
+        default: out.nextBrush = ColourOf(PaletteColour::Maroon); break;
+    }
+    if (step_ >= 3) step_ = 0;
+    return out;
+}
+
+}  // namespace velmora
