@@ -13,12 +13,12 @@ constexpr CatalogueEntry kCatalogue[] = {
     {"textos", Language, TextTable, 0, 0, 0, "start-up"},
     {"informa_l", Language, FixedLines, 60, 0, 0, "start-up"},
     {"materias_l", Language, FixedLines, 60, 0, 0, "start-up"},
-    {"portada", Data, Bitmap, 0, 0, 0, "start-up"},
+    {"portada", Data, Bitmap, 0, 0, 0, "TBienvenida"},  // shown when present
     {"parte", Data, Bitmap, 0, 0, 0, "start-up"},
     {"suelo", Data, Bitmap, 0, 0, 0, "start-up"},
     {"marco", Data, Bitmap, 0, 0, 0, "start-up"},
     {"marcoar", Data, Bitmap, 0, 0, 0, "start-up"},
-    {"rotulon.bmp", Data, Bitmap, 0, 0, 0, "start-up"},
+    {"rotulon.bmp", Data, Bitmap, 0, 0, 0, "Tform0"},
     {"chica.bmp", Data, Bitmap, 0, 0, 0, "start-up"},
     {"heli.bmp", Data, Bitmap, 0, 0, 0, "start-up"},
     {"motor.wav", Working, Sound, 0, 0, 0, "TForm5"},
@@ -95,10 +95,10 @@ constexpr CatalogueEntry kCatalogue[] = {
 // become required.
 constexpr std::array<std::string_view, 1> kBuiltLoaders = {"start-up"};
 
-// Files this build does not read yet even where their set-up runs: the pictures, maps, sounds
+// Files this build does not read yet even where their set-up runs: the sounds, image libraries
 // and files of their own format join with the code that reads them.
-constexpr std::array<ReaderKind, 6> kKindsNotReadYet = {Bitmap,        Sound,     ImageLibrary,
-                                                        RegionGrids, OwnFormat, Documents};
+constexpr std::array<ReaderKind, 4> kKindsNotReadYet = {Sound, ImageLibrary, OwnFormat,
+                                                        Documents};
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "core/shared/language_check.h"
 #include "core/shared/messages.h"
 #include "core/shared/readers.h"
+#include "core/shared/region_maps.h"
 #include "core/shared/text_file.h"
 
 namespace velmora {
@@ -218,8 +219,13 @@ private:
                 readers.ReadDegreeLists(path, degreeCount(languageCode), *offerings);
                 break;
             }
+            case ReaderKind::RegionGrids: {
+                const RegionFileCheck check = RegionMaps::CheckRegionFile(path);
+                if (!check.ok()) result_.problems.push_back({path, 0, check.reason()});
+                break;
+            }
             default:
-                break;  // read by the code of its own format
+                break;  // read by the code of its own format; pictures by the ui
         }
     }
 

@@ -5,12 +5,22 @@
 #include "core/shared/interface_texts.h"
 #include "core/shared/keyed_lines.h"
 #include "core/shared/readers.h"
+#include "core/shared/region_maps.h"
 #include "core/shared/settings.h"
 #include "core/shared/tables.h"
 
 namespace velmora {
 
 class Messages;
+
+// The widths the readers are called with, set at start-up.
+struct ReaderWidths {
+    int standard = 0;
+    int shortWidth = 0;
+    int narrow = 0;
+    int secondStandard = 0;
+    int wide = 0;
+};
 
 // The program's shared state: the global tables, the text slots, the settings in force and the
 // global marks. main() creates one and hands it by reference to every model and screen; a test
@@ -29,6 +39,17 @@ public:
     bool stopFlag = false;
     // True when the language in force is not Castilian.
     bool nonCastilian = false;
+    // The scene serves as home screen: the setting, changed by the command line, cleared when
+    // the scene cannot run; the main menu and the scene switch it as they hand over.
+    bool animationEnabled = false;
+    // Set when the scene is created: the main menu's back button then leads to it.
+    bool sceneIsHome = false;
+    // The display was switched to 1024 x 768 and must be put back at exit.
+    bool displayModeChanged = false;
+
+    ReaderWidths readerWidths;
+    RegionMaps regionMaps;
+    int mapPanelWidth = 0;  // the floating name panel of the maps
 
     LineBuffer lineBuffer;
     Readers readers{messages, stopFlag, lineBuffer};

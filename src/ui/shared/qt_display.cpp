@@ -1,0 +1,134 @@
+#include "ui/shared/qt_display.h"
+
+#include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace velmora {
+
+// The full-screen view that carries the screens while the presentation lasts.
+class PresentationView : public QGraphicsView {
+public:
+    PresentationView() {
+        setObjectName(QStringLiteral("presentation"));
+        setScene(&scene_);
+        scene_.setSceneRect(0, 0, kScreenMode.width, kScreenMode.height);
+        setBackgroundBrush(Qt::black);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setAlignment(Qt::AlignCenter);
+        setRenderHints(QPainter::SmoothPixmapTransform);
+    }
+    ~PresentationView() override { releaseAll(); }
+
+    void embed(QWidget* screen) {
+        for (QGraphicsProxyWidget* proxy : proxies_)
+            if (proxy->widget() == screen) return;
+        const bool visible = screen->isVisible();
+        screen->hide();
+        QGraphicsProxyWidget* proxy = scene_.addWidget(screen);
+        proxy->setPos(0, 0);
+        proxy->setVisible(visible);
+        proxies_.push_back(proxy);
+    }
+
+    // Gives every screen back as a window of its own, shown where it was shown.
+    void releaseAll() {
+        for (QGraphicsProxyWidget* proxy : proxies_) {
+            QWidget* screen = proxy->widget();
+            const bool visible = proxy->isVisible();
+            if (screen) {
+                proxy->setWidget(nullptr);
+                if (visible) {
+                    CentreOnScreen(screen);
+                    screen->show();
+                }
+            }
+            scene_.removeItem(proxy);
+            delete proxy;
+        }
+        proxies_.clear();
+    }
+
+    double scale() const { return transform().m11(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QGraphicsView::resizeEvent(event);
+        const double s = QtDisplay::PresentationScale(width(), height());
+        setTransform(QTransform::fromScale(s, s));
+        centerOn(kScreenMode.width / 2.0, kScreenMode.height / 2.0);
+    }
+
+    // The window manager's close goes to the screen on show, which asks what it asks.
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        for (QGraphicsProxyWidget* proxy : proxies_) {
+            if (proxy->isVisible() && proxy->widget()) {
+                proxy->widget()->close();
+                return;
+            }
+        }
+    }
+
+private:
+    QGraphicsScene scene_;
+    std::vector<QGraphicsProxyWidget*> proxies_;
+};
+
+QtDisplay::QtDisplay() = default;
+
+QtDisplay::~QtDisplay() = default;
+
+double QtDisplay::PresentationScale(int width, int height) {
+    return std::min(static_cast<double>(width) / kScreenMode.width,
+                    static_cast<double>(height) / kScreenMode.height);
+}
+
+DisplayMode QtDisplay::current() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    if (presenting())
+        return {kScreenMode.width, kScreenMode.height, std::max(screen->depth(), kScreenMode.depth)};
+    return {screen->geometry().width(), screen->geometry().height(), screen->depth()};
+}
+
+std::optional<DisplayMode> QtDisplay::mode(int number) const {
+    if (number != 0 || !QGuiApplication::primaryScreen()) return std::nullopt;
+    return kScreenMode;
+}
+
+void QtDisplay::switchTo(const DisplayMode&, bool) {
+    if (presenting()) return;
+    view_ = std::make_unique<PresentationView>();
+    for (const QPointer<QWidget>& screen : screens_)
+        if (screen) view_->embed(screen);
+    view_->showFullScreen();
+}
+
+void QtDisplay::restore() {
+    if (!presenting()) return;
+    view_->hide();
+    view_->releaseAll();
+    view_.reset();
+}
+
+void QtDisplay::adoptScreen(QWidget* screen) {
+    screens_.emplace_back(screen);
+    if (presenting()) view_->embed(screen);
+}
+
+int GraphicsLayerVersion() { return QGuiApplication::primaryScreen() ? 9 : 0; }
+
+void CentreOnScreen(QWidget* window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->geometry().center() - window->rect().center());
+}
+
+}  // namespace velmora
