@@ -85,7 +85,8 @@ void BM_ListReportToPdf(benchmark::State& state) {
     Fixture& f = Shared();
     PdfPrinting pdf(f.messages, f.folder.path(), f.folder.file(QStringLiteral("list.pdf")));
     ReportPrinter printer(f.enlace, pdf);
-    for (auto _ : state) benchmark::DoNotOptimize(printer.PrintListReport(f.enlace.report.buffer, 1500, false));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(printer.PrintListReport(f.enlace.report.buffer, 1500, false));
 }
 BENCHMARK(BM_ListReportToPdf)->Unit(benchmark::kMillisecond);
 

@@ -23,11 +23,10 @@ public:
     // at size 10 whatever `monospaced` says.
     bool PrintListReport(ReportBuffer& buffer, int count, bool monospaced);
 
-    // The report as it would go to the printer (count is kept within 0..1500).
+private:
+    // The report as it goes to the printer (count is kept within 0..1500).
     Report Compose(const ReportBuffer& buffer, int count, ReportLayout layout, bool monospaced,
                    int fontSize) const;
-
-private:
     bool Print(ReportBuffer& buffer, int count, ReportLayout layout, bool monospaced,
                int fontSize);
 

@@ -76,7 +76,9 @@ bool ReportOutput::Replay(QPainter& painter, QPrinter& printer, const PrintedDoc
         painter.setFont(PrinterQFont(font));
         ascent = painter.fontMetrics().ascent();
     };
-    const auto box = [](const DeviceRect& r) { return QRect(r.left, r.top, r.width(), r.height()); };
+    const auto box = [](const DeviceRect& r) {
+        return QRect(r.left, r.top, r.width(), r.height());
+    };
     for (size_t p = 0; p < document.pages.size(); ++p) {
         if (p > 0 && !printer.newPage()) {
             Fail(printer);

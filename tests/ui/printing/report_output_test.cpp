@@ -95,7 +95,8 @@ TEST_F(ReportOutputTest, APrintedReportReadsBackWithItsHeaderAndLinesInOrder) {
     EXPECT_TRUE(text.contains(QStringLiteral("2020/21")));
     qsizetype at = 0;
     for (int i = 1; i <= 60; ++i) {
-        const QString line = QStringLiteral("Línea %1 de Ingeniería").arg(i, 3, 10, QLatin1Char('0'));
+        const QString line =
+            QStringLiteral("Línea %1 de Ingeniería").arg(i, 3, 10, QLatin1Char('0'));
         const qsizetype found = text.indexOf(line, at);
         ASSERT_GE(found, at) << line.toStdString() << " missing or out of order";
         at = found + line.size();
@@ -110,8 +111,9 @@ struct WordBox {
     double xMin, yMin, xMax, yMax;
 };
 std::vector<std::pair<QString, WordBox>> Words(const QString& html) {
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" )re"
+                       R"re(yMax="([\d.]+)">([^<]*)</word>)re"));
     std::vector<std::pair<QString, WordBox>> out;
     for (const auto& m : word.globalMatch(html))
         out.push_back({m.captured(5), {m.captured(1).toDouble(), m.captured(2).toDouble(),
