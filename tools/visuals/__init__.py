@@ -1,0 +1,1 @@
+"""The picture, map and sound generator behind tools/make_visuals.py."""
