@@ -1,0 +1,9 @@
+#pragma once
+
+namespace velmora {
+
+// The web sites the program points to, each with its scheme and host; pages add their paths.
+// The public portal of vocational training of the Ministry of Education.
+inline constexpr const char* kVocationalTrainingPortal = "https://www.todofp.es";
+
+}  // namespace velmora

@@ -1,0 +1,50 @@
+#include "ui/menu/facade.h"
+
+#include <QPainter>
+
+#include "ui/shared/drawing.h"
+
+namespace velmora {
+
+QImage Tiled(const QImage& picture, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    if (!picture.isNull()) TileImage(image, picture);
+    return image;
+}
+
+Facade::Facade(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("mosaico"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Facade::setTiles(const QImage& parte) {
+    parte_ = parte;
+    tiled_ = Tiled(parte, size());
+    update();
+}
+
+void Facade::setZoom(const ZoomView& zoom, const QImage& figure) {
+    if (!zoom.active && !zoom_.active) return;
+    zoom_ = zoom;
+    figure_ = figure;
+    update();
+}
+
+void Facade::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (tiled_.size() != size()) tiled_ = Tiled(parte_, size());
+    painter.drawImage(0, 0, tiled_);
+    if (!zoom_.active) return;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(zoom_.rect, parte_);
+    if (!figure_.isNull()) painter.drawImage(zoom_.figure, figure_);
+}
+
+void Facade::mouseMoveEvent(QMouseEvent* event) {
+    if (pointerMoved_) pointerMoved_();
+    QWidget::mouseMoveEvent(event);
+}
+
+}  // namespace velmora

@@ -1,0 +1,5 @@
+target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/configuration_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/courses_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/main_menu_test.cpp
+)
