@@ -11,6 +11,8 @@ struct Comparison {
     std::string measured;
     std::string baseline;
     double goal;  // the ratio measured/baseline we aim to stay under
+    std::string counter = {};  // compare this user counter instead of the real time
+    std::string baselineCounter = {};  // the baseline's counter, when it is not `counter`
 };
 
 // Every benchmark file declares its comparisons; ratio_main.cpp prints them after the run.

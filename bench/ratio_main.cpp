@@ -19,12 +19,15 @@ class CollectingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.run_type != Run::RT_Iteration) continue;
+            times[run.benchmark_name()] = run.GetAdjustedRealTime();
+            for (const auto& [name, counter] : run.counters)
+                counters[run.benchmark_name() + "/" + name] = counter.value;
         }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;
+    std::map<std::string, double> counters;  // "benchmark/counter"
 };
 
 }  // namespace
@@ -35,9 +38,13 @@ int main(int argc, char** argv) {
     velmora::bench::CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const auto& c : velmora::bench::Comparisons()) {
-        const auto m = reporter.times.find(c.measured);
-        const auto b = reporter.times.find(c.baseline);
-        if (m == reporter.times.end() || b == reporter.times.end() || b->second <= 0) continue;
+        const auto& values = c.counter.empty() ? reporter.times : reporter.counters;
+        const std::string suffix = c.counter.empty() ? "" : "/" + c.counter;
+        const std::string baselineSuffix =
+            c.baselineCounter.empty() ? suffix : "/" + c.baselineCounter;
+        const auto m = values.find(c.measured + suffix);
+        const auto b = values.find(c.baseline + baselineSuffix);
+        if (m == values.end() || b == values.end() || b->second <= 0) continue;
         const double ratio = m->second / b->second;
         std::printf("%s: %.2fx the baseline (goal: at most %.1fx) %s\n", c.label.c_str(), ratio,
                     c.goal, ratio <= c.goal ? "ok" : "OVER GOAL");

@@ -1,35 +1,44 @@
-#include <QApplication>
-#include <QDir>
+#include <QCoreApplication>
 #include <QStringList>
-#include <QWidget>
-#include <cstring>
+#include <QTextStream>
 
 #include "app/check_data.h"
-#include "core/shared/cp1252.h"
-#include "core/shared/enlace.h"
-#include "ui/shared/qt_messages.h"
+#include "app/main_sequence.h"
+#include "app/options.h"
+#include "core/shared/settings_store.h"
+
+namespace {
+
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    // The data checker needs no display: it runs before any window system is touched.
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--check-data") == 0) {
-            QCoreApplication core(argc, argv);
-            return velmora::RunDataCheck(QString::fromLocal8Bit(argv[i + 1]));
-        }
+    const velmora::ProgramOptions options = velmora::ReadProgramOptions(Arguments(argc, argv));
+    QTextStream err(stderr);
+    if (!options.error.isEmpty()) {
+        err << options.error << '\n';
+        return 2;
     }
-
-    QApplication app(argc, argv);
-    velmora::QtMessages messages;
-    velmora::Enlace enlace(
-        messages, velmora::DataPaths::ForProgramFolder(QCoreApplication::applicationDirPath()));
-    if (!enlace.LoadInterfaceTexts()) return 1;
-    enlace.LoadKeyedLines();
-    if (enlace.stopFlag) return 1;
-
-    QWidget window;
-    window.setObjectName(QStringLiteral("Tform0"));
-    window.setFixedSize(1024, 768);
-    window.setWindowTitle(QStringLiteral("Velmora 2020/21"));
-    window.show();
-    return app.exec();
+    // The tools need no display: they run before any window system is touched.
+    if (options.checkData) {
+        QCoreApplication core(argc, argv);
+        return velmora::RunDataCheck(*options.checkData);
+    }
+    if (options.school) {
+        QCoreApplication core(argc, argv);
+        velmora::SettingsStore store;
+        if (!store.SaveSchoolName(*options.school)) {
+            err << "No se ha podido guardar el nombre del centro en " << store.file() << '\n';
+            return 1;
+        }
+        QTextStream(stdout) << "Nombre del centro: «" << options.school->trimmed() << "» ("
+                            << store.file() << ")\n";
+        return 0;
+    }
+    return velmora::RunVelmora(argc, argv, options);
 }

@@ -93,12 +93,22 @@ constexpr CatalogueEntry kCatalogue[] = {
 
 // The set-ups this build runs. A screen adds its class here when it lands, and with it its files
 // become required.
-constexpr std::array<std::string_view, 1> kBuiltLoaders = {"start-up"};
+constexpr std::array<std::string_view, 2> kBuiltLoaders = {"start-up", "Tform0"};
 
 // Files this build does not read yet even where their set-up runs: the sounds, image libraries
 // and files of their own format join with the code that reads them.
 constexpr std::array<ReaderKind, 4> kKindsNotReadYet = {Sound, ImageLibrary, OwnFormat,
                                                         Documents};
+// The files of their own format whose parser this build has.
+constexpr std::array<std::string_view, 1> kOwnFormatsRead = {"cursespe"};
+
+bool ParserBuilt(const CatalogueEntry& entry) {
+    if (entry.reader == OwnFormat)
+        return std::find(kOwnFormatsRead.begin(), kOwnFormatsRead.end(), entry.file) !=
+               kOwnFormatsRead.end();
+    return std::find(kKindsNotReadYet.begin(), kKindsNotReadYet.end(), entry.reader) ==
+           kKindsNotReadYet.end();
+}
 
 }  // namespace
 
@@ -107,8 +117,7 @@ std::span<const CatalogueEntry> DataCatalogue() { return kCatalogue; }
 bool ReadByThisBuild(const CatalogueEntry& entry) {
     return std::find(kBuiltLoaders.begin(), kBuiltLoaders.end(), entry.loadedBy) !=
                kBuiltLoaders.end() &&
-           std::find(kKindsNotReadYet.begin(), kKindsNotReadYet.end(), entry.reader) ==
-               kKindsNotReadYet.end();
+           ParserBuilt(entry);
 }
 
 std::string_view ReaderName(ReaderKind kind) {

@@ -2,8 +2,10 @@
 
 #include <QFileInfo>
 #include <map>
+#include <set>
 #include <memory>
 
+#include "core/menu/courses.h"
 #include "core/shared/catalogue.h"
 #include "core/shared/cp1252.h"
 #include "core/shared/data_error.h"
@@ -13,6 +15,7 @@
 #include "core/shared/readers.h"
 #include "core/shared/region_maps.h"
 #include "core/shared/text_file.h"
+#include "core/university/degree_check.h"
 
 namespace velmora {
 namespace {
@@ -89,6 +92,7 @@ public:
             // Files of the working folder are the program's own, outside the data folder.
         }
         CheckLanguageFiles(paths_, result_.problems);
+        CheckDegreeData(paths_, result_.problems);
         return std::move(result_);
     }
 
@@ -222,10 +226,60 @@ private:
             case ReaderKind::RegionGrids: {
                 const RegionFileCheck check = RegionMaps::CheckRegionFile(path);
                 if (!check.ok()) result_.problems.push_back({path, 0, check.reason()});
+                else checkMaps(path);
                 break;
             }
+            case ReaderKind::OwnFormat:
+                if (entry.file == "cursespe") ReadCourses(path);
+                break;
             default:
                 break;  // read by the code of its own format; pictures by the ui
+        }
+    }
+
+    // The maps agree with their grids: every marker in its community, every comarca and Madrid
+    // zone of the two division files drawn on its map and named in its file.
+    void checkMaps(const QString& path) {
+        CollectingMessages messages(result_.problems, path);
+        bool stop = false;
+        RegionMaps maps;
+        maps.SetMarkerPoints();
+        if (!maps.LoadRegionGrids(path, messages, stop)) return;
+        for (const int c : maps.MisplacedMarkers())
+            result_.problems.push_back(
+                {path, 0, QStringLiteral("el punto de la comunidad %1 no cae en ella").arg(c)});
+        const struct {
+            const char* file;
+            RegionMap map;
+            int lines;  // lines that name a region: 41 comarcas; every line of the zones
+            const char* what;
+        } divisions[] = {{"comarcas", RegionMap::C, 41, "comarca"}, {"comarcasm", RegionMap::M, 100, "zona"}};
+        for (const auto& d : divisions) {
+            const QString file = paths_.dataFile(QLatin1String(d.file));
+            if (!FileReadable(file)) continue;
+            std::set<int> named;
+            try {
+                const TextLines text = ReadTextFile(file);
+                for (size_t k = 0; k < text.lines.size() && static_cast<int>(k) < d.lines; ++k) {
+                    bool ok = false;
+                    const int n = QByteArray(text.lines[k].substr(2, 2).data(),
+                                             static_cast<qsizetype>(text.lines[k].substr(2, 2).size()))
+                                      .trimmed()
+                                      .toInt(&ok);
+                    if (ok) named.insert(n);
+                }
+            } catch (const DataError&) {
+                continue;  // its own reader reports it
+            }
+            const std::set<int> drawn = maps.RegionsIn(d.map);
+            for (int r = 1; r <= RegionMaps::LastRegion(d.map); ++r) {
+                if (!drawn.count(r))
+                    result_.problems.push_back(
+                        {path, 0, QStringLiteral("la %1 %2 no está en su mapa").arg(QLatin1String(d.what)).arg(r)});
+                if (!named.count(r))
+                    result_.problems.push_back(
+                        {file, 0, QStringLiteral("falta la %1 %2").arg(QLatin1String(d.what)).arg(r)});
+            }
         }
     }
 

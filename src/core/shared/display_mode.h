@@ -18,7 +18,7 @@ struct DisplayMode {
 // presents every screen full screen, scaled to fill the display and letter-boxed; switching to
 // it never touches the user's own display settings.
 class Display {
-public:
+  public:
     virtual ~Display() = default;
     virtual DisplayMode current() const = 0;
     // Mode number n of the enumeration, from 0 upwards; nothing once it ends.

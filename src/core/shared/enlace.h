@@ -2,12 +2,14 @@
 
 #include "core/printing/report_buffer.h"
 #include "core/shared/data_paths.h"
+#include "core/shared/hint_bubble.h"
 #include "core/shared/interface_texts.h"
 #include "core/shared/keyed_lines.h"
 #include "core/shared/readers.h"
 #include "core/shared/region_maps.h"
 #include "core/shared/settings.h"
 #include "core/shared/tables.h"
+#include "core/university/degree_tables.h"
 
 namespace velmora {
 
@@ -50,6 +52,7 @@ public:
     ReaderWidths readerWidths;
     RegionMaps regionMaps;
     int mapPanelWidth = 0;  // the floating name panel of the maps
+    HintPause hintPause;    // the hint delay in force, read by the bubble hint window
 
     LineBuffer lineBuffer;
     Readers readers{messages, stopFlag, lineBuffer};
@@ -59,6 +62,7 @@ public:
     KeyedLines informa;
     KeyedLines materias;
     ReportState report;  // the shared report buffer and the bold-line list
+    DegreeTables degreeTables;  // filled by LoadDegreeData when the degrees screen is created
 
     // Selects the language folder for this run and the non-Castilian flag.
     void setLanguage(int code);

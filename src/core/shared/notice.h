@@ -7,7 +7,7 @@ namespace velmora {
 
 // The notice dialog (TForm4) as the screens use it: a yes/no question, or a name to type.
 class Notice {
-public:
+  public:
     virtual ~Notice() = default;
 
     // Question mode: true for yes.

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
+#include <algorithm>
 
 #include "core/shared/messages.h"
 
@@ -9,23 +11,19 @@ namespace velmora {
 namespace {
 
 constexpr MarkerPoint kMarkerPoints[RegionMaps::kCommunities] = {
-    {102, 141}, {156, 73}, {82, 41},  {221, 100}, {204, 162}, {111, 42}, {128, 108},
-    {100, 68},  {188, 64}, {77, 111}, {58, 49},   {131, 60},  {114, 89}, {148, 133},
+    {102, 141}, {156, 73},  {82, 41},  {221, 100}, {204, 162}, {111, 42}, {128, 108},
+    {100, 68},  {188, 64},  {77, 111}, {58, 49},   {131, 60},  {114, 89}, {148, 133},
     {143, 52},  {160, 107}, {130, 47}, {83, 171},  {136, 174},
 };
 
 constexpr Rgb kYellow{255, 255, 0};
 constexpr Rgb kWhite{255, 255, 255};
 
-std::int32_t ValueAt(const QByteArray& bytes, qint64 index) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + index * 4;
-    const std::uint32_t u = std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) |
-                            (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
-    return static_cast<std::int32_t>(u);
-}
+// The file's values in file order; they are stored little-endian.
+using RegionValues = std::vector<std::int32_t>;
 
-// Reads the file and checks it whole; `bytes` holds it when the answer is ok.
-RegionFileCheck ReadRegionFile(const QString& path, QByteArray& bytes) {
+// Reads the file and checks it whole; `values` holds it when the answer is ok.
+RegionFileCheck ReadRegionFile(const QString& path, RegionValues& values) {
     RegionFileCheck check;
     const QFileInfo info(path);
     if (!info.isFile()) {
@@ -43,14 +41,16 @@ RegionFileCheck ReadRegionFile(const QString& path, QByteArray& bytes) {
         check.fault = RegionFileCheck::Fault::Missing;
         return check;
     }
-    bytes = file.readAll();
-    if (bytes.size() != RegionMaps::kFileSize) {
+    values.resize(static_cast<size_t>(RegionMaps::kFileSize / 4));
+    const qint64 read = file.read(reinterpret_cast<char*>(values.data()), RegionMaps::kFileSize);
+    if (read != RegionMaps::kFileSize || !file.atEnd()) {
         check.fault = RegionFileCheck::Fault::WrongSize;
-        check.size = bytes.size();
+        check.size = read;
         return check;
     }
-    for (qint64 i = 0; i < RegionMaps::kFileSize / 4; ++i) {
-        const std::int32_t v = ValueAt(bytes, i);
+    for (size_t i = 0; i < values.size(); ++i) {
+        const std::int32_t v = qFromLittleEndian(values[i]);
+        values[i] = v;
         if (v < 0 || v > 255) {
             check.fault = RegionFileCheck::Fault::ValueOutOfRange;
             check.record = static_cast<int>(i / RegionMaps::kValuesPerRecord) + 1;
@@ -71,8 +71,10 @@ size_t CellIndex(RegionMap map, int x, int y) {
 
 QString RegionFileCheck::reason() const {
     switch (fault) {
-        case Fault::None: return {};
-        case Fault::Missing: return QStringLiteral("falta el fichero");
+        case Fault::None:
+            return {};
+        case Fault::Missing:
+            return QStringLiteral("falta el fichero");
         case Fault::WrongSize:
             return QStringLiteral("tiene %1 bytes y debe tener %2")
                 .arg(size)
@@ -97,54 +99,62 @@ int RegionMaps::Height(RegionMap map) {
 
 int RegionMaps::LastRegion(RegionMap map) {
     switch (map) {
-        case RegionMap::Communities: return 19;
-        case RegionMap::C: return 41;
-        case RegionMap::M: return 28;
+        case RegionMap::Communities:
+            return 19;
+        case RegionMap::C:
+            return 41;
+        case RegionMap::M:
+            return 28;
     }
     return 0;
 }
 
 std::vector<std::uint8_t>& RegionMaps::grid(RegionMap map) {
     switch (map) {
-        case RegionMap::C: return c_;
-        case RegionMap::M: return m_;
-        default: return communities_;
+        case RegionMap::C:
+            return c_;
+        case RegionMap::M:
+            return m_;
+        default:
+            return communities_;
     }
 }
 
 const std::vector<std::uint8_t>& RegionMaps::grid(RegionMap map) const {
     switch (map) {
-        case RegionMap::C: return c_;
-        case RegionMap::M: return m_;
-        default: return communities_;
+        case RegionMap::C:
+            return c_;
+        case RegionMap::M:
+            return m_;
+        default:
+            return communities_;
     }
 }
 
 RegionFileCheck RegionMaps::CheckRegionFile(const QString& path) {
-    QByteArray bytes;
-    return ReadRegionFile(path, bytes);
+    RegionValues values;
+    return ReadRegionFile(path, values);
 }
 
 bool RegionMaps::LoadRegionGrids(const QString& path, Messages& messages, bool& stopFlag) {
-    QByteArray bytes;
-    if (!ReadRegionFile(path, bytes).ok()) {
+    RegionValues values;
+    if (!ReadRegionFile(path, values).ok()) {
         // A short, long or out-of-range file cannot fill the grids; the school gets the same
         // answer as for a missing one: reinstall.
         messages.showMessage(QStringLiteral("Faltan ficheros"));
         stopFlag = true;
         return false;
     }
+    // Record x holds column x of the three grids, one after the other, in the cells' own order.
     for (int x = 1; x <= kWidth; ++x) {
-        const qint64 record = qint64{x - 1} * kValuesPerRecord;
-        for (int y = 1; y <= kCommunityHeight; ++y)
-            communities_[CellIndex(RegionMap::Communities, x, y)] =
-                static_cast<std::uint8_t>(ValueAt(bytes, record + y - 1));
-        for (int y = 1; y <= kDivisionHeight; ++y) {
-            c_[CellIndex(RegionMap::C, x, y)] =
-                static_cast<std::uint8_t>(ValueAt(bytes, record + kCommunityHeight + y - 1));
-            m_[CellIndex(RegionMap::M, x, y)] = static_cast<std::uint8_t>(
-                ValueAt(bytes, record + kCommunityHeight + kDivisionHeight + y - 1));
-        }
+        const auto* record = values.data() + static_cast<size_t>(x - 1) * kValuesPerRecord;
+        std::copy(record, record + kCommunityHeight,
+                  communities_.begin() +
+                      static_cast<std::ptrdiff_t>(CellIndex(RegionMap::Communities, x, 1)));
+        std::copy(record + kCommunityHeight, record + kCommunityHeight + kDivisionHeight,
+                  c_.begin() + static_cast<std::ptrdiff_t>(CellIndex(RegionMap::C, x, 1)));
+        std::copy(record + kCommunityHeight + kDivisionHeight, record + kValuesPerRecord,
+                  m_.begin() + static_cast<std::ptrdiff_t>(CellIndex(RegionMap::M, x, 1)));
     }
     return true;
 }
@@ -165,6 +175,24 @@ void RegionMaps::SetMarkerPoints() {
     for (int i = 1; i <= kCommunities; ++i) markers_[static_cast<size_t>(i)] = kMarkerPoints[i - 1];
 }
 
+std::vector<int> RegionMaps::MisplacedMarkers() const {
+    std::vector<int> out;
+    for (int c = 1; c <= kCommunities; ++c) {
+        const MarkerPoint p = markers_[static_cast<size_t>(c)];
+        if (RegionAt(RegionMap::Communities, p.x, p.y) != c ||
+            RegionAt(RegionMap::Communities, p.x + 1, p.y + 1) != c)
+            out.push_back(c);
+    }
+    return out;
+}
+
+std::set<int> RegionMaps::RegionsIn(RegionMap map) const {
+    std::set<int> out;
+    for (const std::uint8_t v : grid(map))
+        if (InUsedRange(map, v)) out.insert(v);
+    return out;
+}
+
 MarkerStep RegionMaps::NextMarkerStep() {
     ++step_;
     MarkerStep out;
@@ -176,9 +204,15 @@ MarkerStep RegionMaps::NextMarkerStep() {
     }
     out.nextPen = kWhite;
     switch (step_) {
-        case 1: out.nextBrush = kYellow; break;
-        case 2: out.nextBrush = ColourOf(PaletteColour::Navy); break;
-        default: out.nextBrush = ColourOf(PaletteColour::Maroon); break;
+        case 1:
+            out.nextBrush = kYellow;
+            break;
+        case 2:
+            out.nextBrush = ColourOf(PaletteColour::Navy);
+            break;
+        default:
+            out.nextBrush = ColourOf(PaletteColour::Maroon);
+            break;
     }
     if (step_ >= 3) step_ = 0;
     return out;

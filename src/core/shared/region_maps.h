@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "core/shared/palette.h"
@@ -20,9 +21,9 @@ enum class RegionMap { Communities, C, M };
 struct RegionFileCheck {
     enum class Fault { None, Missing, WrongSize, ValueOutOfRange };
     Fault fault = Fault::None;
-    qint64 size = 0;      // bytes found (WrongSize)
-    int record = 0;       // x of the first bad value, from 1 (ValueOutOfRange)
-    int value = 0;        // position of the bad value in its record, from 1
+    qint64 size = 0;  // bytes found (WrongSize)
+    int record = 0;   // x of the first bad value, from 1 (ValueOutOfRange)
+    int value = 0;    // position of the bad value in its record, from 1
     std::int32_t found = 0;
 
     bool ok() const { return fault == Fault::None; }
@@ -49,12 +50,12 @@ struct MarkerStep {
 // The region grids of the three maps, the region under the cursor, the community markers and
 // the step counter of their animation, all shared by every screen that shows a map.
 class RegionMaps {
-public:
+  public:
     static constexpr int kWidth = 281;
     static constexpr int kCommunityHeight = 196;
     static constexpr int kDivisionHeight = 220;
     static constexpr int kValuesPerRecord = kCommunityHeight + 2 * kDivisionHeight;  // 636
-    static constexpr qint64 kFileSize = qint64{kWidth} * kValuesPerRecord * 4;      // 714864
+    static constexpr qint64 kFileSize = qint64{kWidth} * kValuesPerRecord * 4;       // 714864
     static constexpr int kCommunities = 19;
 
     RegionMaps();
@@ -93,12 +94,18 @@ public:
     // Marker flags, index 1..19; set by the screens that want a community highlighted.
     std::array<bool, kCommunities + 1> markerFlags{};
 
+    // For the data checker: the communities whose marker point (and the pixel the marker is drawn
+    // round, cell (x + 1, y + 1)) does not lie in the community, and the region numbers of the
+    // map's used range that a grid holds.
+    std::vector<int> MisplacedMarkers() const;
+    std::set<int> RegionsIn(RegionMap map) const;
+
     // TimerEstrellasTimer: advances the step counter shared by every screen and says what to
     // draw on the communities map.
     MarkerStep NextMarkerStep();
     int markerStepCounter() const { return step_; }
 
-private:
+  private:
     std::vector<std::uint8_t>& grid(RegionMap map);
     const std::vector<std::uint8_t>& grid(RegionMap map) const;
 

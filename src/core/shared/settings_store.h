@@ -17,7 +17,7 @@ namespace velmora {
 // A missing, unreadable or nonsensical value reads as its default: no school name, Castilian (0),
 // no animation. The school name loses its surrounding blanks when read.
 class SettingsStore {
-public:
+  public:
     // The store in the user's configuration folder.
     SettingsStore();
     // A store in a given file (tests, tools).
@@ -34,7 +34,7 @@ public:
 
     static QString DefaultFile();
 
-private:
+  private:
     QString file_;
 };
 

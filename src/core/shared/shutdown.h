@@ -8,7 +8,7 @@ class Notice;
 
 // What ending the program asks of the shell.
 class ProgramEnd {
-public:
+  public:
     virtual ~ProgramEnd() = default;
     // The home screen: the scene when animation is enabled, brought to the front; otherwise
     // the main menu.
@@ -19,7 +19,7 @@ public:
 
 // The exit question (interface text 49) and what a yes does.
 class Shutdown {
-public:
+  public:
     Shutdown(Enlace& enlace, Display& display, Notice& notice, ProgramEnd& end)
         : enlace_(enlace), display_(display), notice_(notice), end_(end) {}
 
@@ -31,7 +31,7 @@ public:
     // yes the home screen is shown, then the display put back and the program ended.
     bool closeSection();
 
-private:
+  private:
     void endProgram();
 
     Enlace& enlace_;

@@ -46,7 +46,8 @@ bool SingleInstance::Acquire() {
     // The holder's process number, for a person who looks; the lock does not depend on it.
     const QByteArray pid = QByteArray::number(static_cast<qint64>(::getpid())) + '\n';
     if (::ftruncate(fd_, 0) == 0) {
-        [[maybe_unused]] const ssize_t written = ::write(fd_, pid.constData(), static_cast<size_t>(pid.size()));
+        [[maybe_unused]] const ssize_t written =
+            ::write(fd_, pid.constData(), static_cast<size_t>(pid.size()));
     }
     return true;
 }

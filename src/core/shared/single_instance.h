@@ -9,7 +9,7 @@ namespace velmora {
 // process ends in any way, so a copy that crashed or was killed never keeps the school out, and
 // the file it leaves behind means nothing by itself.
 class SingleInstance {
-public:
+  public:
     static constexpr const char* kName = "VelmoraWindows20_21.exe";
 
     // The lock in the user's runtime folder (XDG_RUNTIME_DIR, or the temporary folder).
@@ -28,7 +28,7 @@ public:
 
     static QString DefaultFile();
 
-private:
+  private:
     QString file_;
     int fd_ = -1;
 };

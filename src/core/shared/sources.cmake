@@ -6,8 +6,10 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/data_error.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data_paths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/display_mode.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/enlace.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fields.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hint_bubble.cpp
   ${CMAKE_CURRENT_LIST_DIR}/interface_texts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/keyed_lines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/language_check.cpp
@@ -17,6 +19,7 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/setup_guard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shutdown.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_file.cpp

@@ -22,7 +22,14 @@ constexpr int kMapPanelWidth = 115;
 
 }  // namespace
 
-std::span<const StartupPicture> StartupPictures() { return kStartupPictures; }
+std::span<const StartupPicture> StartupPictures() {
+    return kStartupPictures;
+}
+
+QString AlreadyRunningMessage() {
+    // Two lines: a line feed is the line break of the message boxes here.
+    return QStringLiteral("¡¡ El Velmora ya está funcionando !!\n Mira en la barra de tareas...");
+}
 
 bool AnimationAvailable(bool wanted, bool sceneLibraryPresent, bool vectorLibraryPresent,
                         int graphicsLayerVersion) {
@@ -42,7 +49,8 @@ void ShellStartupLoad(Enlace& enlace, const SettingsStore& store, const QStringL
 
     // 5. The command line changes this run only; the settings keep what was stored.
     const CommandLineEffect effect = ReadCommandLine(parameters);
-    if (effect.showUpdated) enlace.messages.showMessage(QStringLiteral("Programa Velmora actualizado"));
+    if (effect.showUpdated)
+        enlace.messages.showMessage(QStringLiteral("Programa Velmora actualizado"));
     if (effect.animation) enlace.animationEnabled = *effect.animation;
     if (effect.languageFolder) enlace.paths.setLanguageCode(*effect.languageFolder);
     if (effect.nonCastilian) enlace.nonCastilian = *effect.nonCastilian;
@@ -53,10 +61,11 @@ void ShellStartupLoad(Enlace& enlace, const SettingsStore& store, const QStringL
     // 7. The palette and the names of the shared pictures are fixed (palette.h, StartupPictures).
 
     // 8. The scene needs its two image libraries and a recent enough graphics layer.
-    enlace.animationEnabled = AnimationAvailable(
-        enlace.animationEnabled, QFileInfo(enlace.paths.dataFile(QStringLiteral("segdxg1.DXG"))).isFile(),
-        QFileInfo(enlace.paths.dataFile(QStringLiteral("vector.DXG"))).isFile(),
-        platform.graphicsLayerVersion);
+    enlace.animationEnabled =
+        AnimationAvailable(enlace.animationEnabled,
+                           QFileInfo(enlace.paths.dataFile(QStringLiteral("segdxg1.DXG"))).isFile(),
+                           QFileInfo(enlace.paths.dataFile(QStringLiteral("vector.DXG"))).isFile(),
+                           platform.graphicsLayerVersion);
 
     // 9. The maps start with community 1 under the cursor.
     enlace.regionMaps.regionUnderCursor = 1;
@@ -64,8 +73,8 @@ void ShellStartupLoad(Enlace& enlace, const SettingsStore& store, const QStringL
 
     // 10. Every picture is tried, even after one is missing.
     for (const StartupPicture& picture : kStartupPictures) {
-        const QString path = enlace.paths.dataFile(QString::fromLatin1(picture.file.data(),
-                                                                        static_cast<qsizetype>(picture.file.size())));
+        const QString path = enlace.paths.dataFile(
+            QString::fromLatin1(picture.file.data(), static_cast<qsizetype>(picture.file.size())));
         if (platform.pictures.load(picture.slot, path)) continue;
         enlace.stopFlag = true;
         if (picture.isMap) enlace.messages.showMessage(QStringLiteral("Faltan ficheros"));

@@ -13,7 +13,7 @@ class SettingsStore;
 
 // Loads the shared pictures by name; the Qt side keeps them as images.
 class PictureLoader {
-public:
+  public:
     virtual ~PictureLoader() = default;
     // Loads the picture at `path` into the shared image `slot`; false when it is missing or is
     // no picture.
@@ -29,6 +29,9 @@ struct StartupPicture {
 };
 std::span<const StartupPicture> StartupPictures();
 
+// The message of a second copy, which then ends without a window.
+QString AlreadyRunningMessage();
+
 // What stands for the platform in the shared loading.
 struct StartupPlatform {
     PictureLoader& pictures;
@@ -39,8 +42,8 @@ struct StartupPlatform {
 // ShellStartupLoad: the shared loading that runs once before any window exists, with the stored
 // settings and the command line's positional parameters. Afterwards the stop flag says whether
 // the program may go on.
-void ShellStartupLoad(Enlace& enlace, const SettingsStore& settings,
-                      const QStringList& parameters, StartupPlatform platform);
+void ShellStartupLoad(Enlace& enlace, const SettingsStore& settings, const QStringList& parameters,
+                      StartupPlatform platform);
 
 // Whether the scene can be used: asked for, both image libraries present, graphics layer 7+.
 bool AnimationAvailable(bool wanted, bool sceneLibraryPresent, bool vectorLibraryPresent,
@@ -51,8 +54,8 @@ bool AnimationAvailable(bool wanted, bool sceneLibraryPresent, bool vectorLibrar
 struct StartupStep {
     enum class Kind { Progress, Wait, Create, StopCheck };
     Kind kind;
-    int value = 0;           // progress or milliseconds
-    std::string_view screen; // Create
+    int value = 0;            // progress or milliseconds
+    std::string_view screen;  // Create
 };
 std::vector<StartupStep> ScreenCreationOrder(bool animationEnabled);
 

@@ -103,9 +103,14 @@ std::optional<QString> TForm4::askName(const QString& prompt, const QString& pro
 void TForm4::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: accept(); return;
-        case Qt::Key_Escape: reject(); return;
-        default: QDialog::keyPressEvent(event);
+        case Qt::Key_Enter:
+            accept();
+            return;
+        case Qt::Key_Escape:
+            reject();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
     }
 }
 

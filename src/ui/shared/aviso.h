@@ -16,7 +16,7 @@ class Enlace;
 // answers yes and Escape no; on closing it returns to question mode.
 class TForm4 : public QDialog, public Notice {
     Q_OBJECT
-public:
+  public:
     explicit TForm4(const Enlace& enlace, QWidget* parent = nullptr);
 
     bool question(const QString& text) override;
@@ -32,11 +32,11 @@ public:
 
     void done(int result) override;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     bool ask();
     void backToQuestionMode();
 };

@@ -25,8 +25,8 @@ TBienvenida::TBienvenida(const QString& schoolName, const QString& cover, QWidge
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(80, 32, 500, 500);
-    const QImage picture = SharedPictures::LoadPicture(cover);
-    if (!picture.isNull()) Image2->setPixmap(QPixmap::fromImage(picture));
+    QImage picture = SharedPictures::LoadPicture(cover);
+    if (!picture.isNull()) Image2->setPixmap(QPixmap::fromImage(std::move(picture)));
 
     label2 = new ShadowLabel(this);
     label2->setObjectName(QStringLiteral("label2"));

@@ -13,7 +13,7 @@ class ShadowLabel;
 // school year and the progress of the start-up.
 class TBienvenida : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `cover` is the data folder's "portada"; the picture stays empty when it is missing.
     TBienvenida(const QString& schoolName, const QString& cover, QWidget* parent = nullptr);
 

@@ -13,7 +13,7 @@ namespace velmora {
 
 // The full-screen view that carries the screens while the presentation lasts.
 class PresentationView : public QGraphicsView {
-public:
+  public:
     PresentationView() {
         setObjectName(QStringLiteral("presentation"));
         setScene(&scene_);
@@ -58,7 +58,7 @@ public:
 
     double scale() const { return transform().m11(); }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override {
         QGraphicsView::resizeEvent(event);
         const double s = QtDisplay::PresentationScale(width(), height());
@@ -77,7 +77,7 @@ protected:
         }
     }
 
-private:
+  private:
     QGraphicsScene scene_;
     std::vector<QGraphicsProxyWidget*> proxies_;
 };
@@ -95,7 +95,8 @@ DisplayMode QtDisplay::current() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return {};
     if (presenting())
-        return {kScreenMode.width, kScreenMode.height, std::max(screen->depth(), kScreenMode.depth)};
+        return {kScreenMode.width, kScreenMode.height,
+                std::max(screen->depth(), kScreenMode.depth)};
     return {screen->geometry().width(), screen->geometry().height(), screen->depth()};
 }
 
@@ -109,6 +110,9 @@ void QtDisplay::switchTo(const DisplayMode&, bool) {
     view_ = std::make_unique<PresentationView>();
     for (const QPointer<QWidget>& screen : screens_)
         if (screen) view_->embed(screen);
+    // The geometry is set too, for a desktop without a window manager to make it full screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        view_->setGeometry(screen->geometry());
     view_->showFullScreen();
 }
 
@@ -119,12 +123,18 @@ void QtDisplay::restore() {
     view_.reset();
 }
 
+QGraphicsView* QtDisplay::view() const {
+    return view_.get();
+}
+
 void QtDisplay::adoptScreen(QWidget* screen) {
     screens_.emplace_back(screen);
     if (presenting()) view_->embed(screen);
 }
 
-int GraphicsLayerVersion() { return QGuiApplication::primaryScreen() ? 9 : 0; }
+int GraphicsLayerVersion() {
+    return QGuiApplication::primaryScreen() ? 9 : 0;
+}
 
 void CentreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())

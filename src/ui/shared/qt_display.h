@@ -6,6 +6,7 @@
 
 #include "core/shared/display_mode.h"
 
+class QGraphicsView;
 class QWidget;
 
 namespace velmora {
@@ -17,7 +18,7 @@ class PresentationView;
 // display, scaled with its proportions kept and centred on black bars. Restoring ends it and
 // the screens become plain windows again.
 class QtDisplay final : public Display {
-public:
+  public:
     QtDisplay();
     ~QtDisplay() override;
 
@@ -35,9 +36,10 @@ public:
     // The scale at which a 1024 x 768 screen fills a display of the given size.
     static double PresentationScale(int width, int height);
 
-    PresentationView* view() const { return view_.get(); }
+    // The full-screen view while presenting, else none.
+    QGraphicsView* view() const;
 
-private:
+  private:
     void embed(QWidget* screen);
 
     std::vector<QPointer<QWidget>> screens_;

@@ -1,12 +1,34 @@
 #include "ui/shared/shared_pictures.h"
 
+#include <QFile>
 #include <QImageReader>
 
 namespace velmora {
+namespace {
+
+// The formats the data folder's pictures come in, told by their first bytes. Naming the format
+// keeps Qt from loading every image plugin it has to ask each one.
+QByteArray FormatByContent(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray head = file.read(8);
+    if (head.startsWith("BM")) return "bmp";
+    if (head.startsWith("\x89PNG")) return "png";
+    if (head.startsWith("GIF8")) return "gif";
+    if (head.startsWith("\xFF\xD8\xFF")) return "jpeg";
+    return {};
+}
+
+}  // namespace
 
 QImage SharedPictures::LoadPicture(const QString& path) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
+    const QByteArray format = FormatByContent(path);
+    QImageReader reader(path, format);
+    if (format.isEmpty()) {
+        reader.setDecideFormatFromContent(true);
+    } else {
+        reader.setAutoDetectImageFormat(false);
+    }
     return reader.read();
 }
 

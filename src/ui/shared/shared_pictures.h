@@ -13,7 +13,7 @@ namespace velmora {
 // "suelo", "TilDer" and "TilIzq" from "marco", "marcoar", "mapa", ...). Filled once, only read
 // afterwards.
 class SharedPictures final : public PictureLoader {
-public:
+  public:
     bool load(std::string_view slot, const QString& path) override;
 
     // The shared image; a null image for a name that was never loaded.
@@ -26,7 +26,7 @@ public:
     // pictures mostly have no ending at all). A null image when missing or no picture.
     static QImage LoadPicture(const QString& path);
 
-private:
+  private:
     std::map<std::string, QImage, std::less<>> pictures_;
 };
 

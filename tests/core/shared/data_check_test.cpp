@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/shared/catalogue.h"
+#include "core/shared/region_maps.h"
 #include "support/temp_folder.h"
 
 namespace velmora {
@@ -10,13 +11,33 @@ namespace {
 
 using testing::TempFolder;
 
+// Region grids that are empty but for each community's marker cells (x, y) and (x + 1, y + 1).
+std::string MarkerGrids() {
+    std::string grids(static_cast<size_t>(RegionMaps::kFileSize), '\0');
+    RegionMaps maps;
+    maps.SetMarkerPoints();
+    for (int c = 1; c <= RegionMaps::kCommunities; ++c) {
+        const MarkerPoint p = maps.markerPoint(c);
+        for (int d = 0; d < 2; ++d)
+            grids[static_cast<size_t>(4 * ((p.x + d - 1) * RegionMaps::kValuesPerRecord + p.y + d - 1))] =
+                static_cast<char>(c);
+    }
+    return grids;
+}
+
 void WriteTexts(const TempFolder& folder) {
     for (const char* lang : {"cas", "catVal", "galego", "euskera"}) {
         const QString base = QString::fromLatin1(lang) + QLatin1Char('/');
         folder.write(base + QStringLiteral("textos"), "\r\nSalir\r\n");
         folder.write(base + QStringLiteral("informa_l"), " 5Texto\r\n");
         folder.write(base + QStringLiteral("materias_l"), "10Lengua\r\n");
+        folder.write(base + QStringLiteral("cursespe"), "16Redes\r\nCiberseguridad\r\nhttps://a/1\r\n");
     }
+    // The pictures and the region grids of the start-up.
+    for (const char* name : {"chica.bmp", "parte", "heli.bmp", "mapa", "mapac", "mapam", "suelo",
+                             "marco", "marcoar", "rotulon.bmp"})
+        folder.write(QString::fromLatin1(name), "BM");
+    folder.write(QStringLiteral("puntos3"), MarkerGrids());
 }
 
 const DataProblem* Find(const DataCheckResult& result, const QString& fileEnd) {
@@ -31,8 +52,32 @@ TEST(DataCheckTest, AFolderWithEveryFileThisBuildReadsIsClean) {
     WriteTexts(folder);
     const DataCheckResult result = CheckDataFolder(folder.path());
     EXPECT_TRUE(result.clean()) << (result.problems.empty() ? QString() : result.problems[0].toString()).toStdString();
-    EXPECT_EQ(result.filesRead, 12);
+    EXPECT_GE(result.filesRead, 23);
     EXPECT_FALSE(result.notReadYet.empty());
+}
+
+TEST(DataCheckTest, TheRegionGridsAndStartUpPicturesAreRequired) {
+    TempFolder folder;
+    WriteTexts(folder);
+    QFile::remove(folder.file(QStringLiteral("mapam")));
+    std::string grids(static_cast<size_t>(RegionMaps::kFileSize), '\0');
+    grids[4 * 700] = '\x2C';
+    grids[4 * 700 + 1] = '\x01';  // 300, in record 2
+    folder.write(QStringLiteral("puntos3"), grids);
+    DataCheckResult result = CheckDataFolder(folder.path());
+    ASSERT_NE(Find(result, QStringLiteral("/mapam")), nullptr);
+    const DataProblem* bad = Find(result, QStringLiteral("/puntos3"));
+    ASSERT_NE(bad, nullptr);
+    EXPECT_TRUE(bad->reason.contains(QStringLiteral("300"))) << bad->reason.toStdString();
+    EXPECT_TRUE(bad->reason.contains(QStringLiteral("registro 2")));
+    // The splash shows its picture only when there is one.
+    EXPECT_EQ(Find(result, QStringLiteral("/portada")), nullptr);
+
+    folder.write(QStringLiteral("puntos3"), grids.substr(4));
+    result = CheckDataFolder(folder.path());
+    bad = Find(result, QStringLiteral("/puntos3"));
+    ASSERT_NE(bad, nullptr);
+    EXPECT_TRUE(bad->reason.contains(QStringLiteral("714860"))) << bad->reason.toStdString();
 }
 
 TEST(DataCheckTest, NamesTheMissingFileAndTheBrokenLine) {

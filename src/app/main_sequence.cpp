@@ -1,0 +1,195 @@
+#include "app/main_sequence.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QLibraryInfo>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+#include <memory>
+#include <vector>
+
+#include "app/options.h"
+#include "app/screens.h"
+#include "core/shared/command_line.h"
+#include "core/shared/enlace.h"
+#include "core/shared/settings_store.h"
+#include "core/shared/shutdown.h"
+#include "core/shared/single_instance.h"
+#include "core/shared/startup.h"
+#include "ui/shared/bienvenidaU.h"
+#include "ui/shared/qt_display.h"
+#include "ui/shared/qt_messages.h"
+#include "ui/shared/shared_pictures.h"
+
+namespace velmora {
+namespace {
+
+// Measurement runs must never wait for a person: messages go to standard error, questions are
+// answered no.
+class StderrMessages final : public Messages {
+  public:
+    void showMessage(const QString& text) override { print(text); }
+    void reportError(const QString& text) override { print(text); }
+    bool askYesNo(const QString&, const QString& text) override {
+        print(text);
+        return false;
+    }
+
+  private:
+    static void print(const QString& text) {
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    }
+};
+
+// Runs the event loop for a while so that the splash keeps painting.
+void Wait(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Closes the splash when the main window is shown and, in a measurement run, ends the program
+// right after. The splash is destroyed there and then, so that its picture and its window's
+// memory are given back before the main window paints.
+class MainWindowShown : public QObject {
+  public:
+    MainWindowShown(std::unique_ptr<TBienvenida>& splash, bool endAfter)
+        : splash_(splash), endAfter_(endAfter) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            splash_.reset();
+#ifdef __GLIBC__
+            malloc_trim(0);  // hands the freed pages back before the main window takes its own
+#endif
+            if (endAfter_) QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::unique_ptr<TBienvenida>& splash_;
+    bool endAfter_;
+};
+
+class Ending final : public ProgramEnd {
+  public:
+    Ending(Enlace& enlace, SharedPictures& pictures, ScreenContext*& context)
+        : enlace_(enlace), pictures_(pictures), context_(context) {}
+
+    void showHome() override {
+        QWidget* scene = context_->screen("Tform9");
+        QWidget* home = enlace_.animationEnabled && scene ? scene : context_->screen("Tform0");
+        if (!home) return;
+        if (home->isHidden()) CentreOnScreen(home);
+        home->show();
+        home->raise();
+        home->activateWindow();
+    }
+
+    void end() override {
+        pictures_.release();
+        // exit(), not quit(): quit() would ask every window to close, and the main menu would
+        // put its exit question again.
+        QCoreApplication::exit(0);
+    }
+
+  private:
+    Enlace& enlace_;
+    SharedPictures& pictures_;
+    ScreenContext*& context_;
+};
+
+}  // namespace
+
+int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
+    // The framework comes first here: message boxes and picture loading need it. No window
+    // exists until the splash.
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);  // the program ends by its exit question
+    // Qt's own buttons ("Yes", "No", "OK") in Spanish, where the system has Qt's translations.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_es"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
+    QtMessages boxes;
+    StderrMessages quiet;
+    Messages& messages = options.measureStartup ? static_cast<Messages&>(quiet) : boxes;
+
+    Enlace enlace(messages, DataPaths::ForProgramFolder(QCoreApplication::applicationDirPath()));
+    const SettingsStore store;
+    SharedPictures pictures;
+    ShellStartupLoad(enlace, store, PositionalParameters(app.arguments().mid(1)),
+                     {pictures, GraphicsLayerVersion()});
+
+    SingleInstance lock;
+    if (!lock.Acquire()) {
+        messages.showMessage(AlreadyRunningMessage());
+        return 0;
+    }
+    if (enlace.stopFlag) return 1;
+
+    auto splash = std::make_unique<TBienvenida>(enlace.settings.schoolName,
+                                                enlace.paths.dataFile(QStringLiteral("portada")));
+    splash->showNow();
+
+    QtDisplay display;
+    NoticeSlot notice;
+    ScreenContext* contextRef = nullptr;
+    Ending ending(enlace, pictures, contextRef);
+    Shutdown shutdown(enlace, display, notice, ending);
+    ScreenContext context{enlace, pictures, display, shutdown, notice, {}};
+    contextRef = &context;
+
+    std::vector<std::unique_ptr<QWidget>> created;
+    auto release = [&] {
+        display.restore();
+        while (!created.empty()) created.pop_back();  // the last created goes first
+    };
+    QWidget* mainWindow = nullptr;
+    const auto& factories = ScreenFactories();
+    for (const StartupStep& step : ScreenCreationOrder(enlace.animationEnabled)) {
+        switch (step.kind) {
+            case StartupStep::Kind::Progress:
+                splash->setProgress(step.value);
+                break;
+            case StartupStep::Kind::Wait:
+                if (!options.measureStartup) Wait(step.value);
+                break;
+            case StartupStep::Kind::Create: {
+                const auto factory = factories.find(step.screen);
+                if (factory == factories.end()) break;  // a screen this build does not have yet
+                QWidget* screen = factory->second(context);
+                created.emplace_back(screen);
+                context.screens.emplace(std::string(step.screen), screen);
+                display.adoptScreen(screen);
+                if (!mainWindow) mainWindow = screen;
+                break;
+            }
+            case StartupStep::Kind::StopCheck:
+                if (enlace.stopFlag) {
+                    release();
+                    return 1;
+                }
+                break;
+        }
+    }
+    if (!mainWindow) return 1;
+
+    MainWindowShown shown(splash, options.measureStartup);
+    mainWindow->installEventFilter(&shown);
+    CentreOnScreen(mainWindow);
+    mainWindow->show();
+    const int code = app.exec();
+    mainWindow->removeEventFilter(&shown);
+    release();
+    return code;
+}
+
+}  // namespace velmora

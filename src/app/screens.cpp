@@ -1,0 +1,42 @@
+#include "app/screens.h"
+
+#include "app/bare_menu.h"
+#include "ui/shared/aviso.h"
+
+namespace velmora {
+
+void NoticeSlot::set(TForm4* dialog) {
+    dialog_ = dialog;
+    notice_ = dialog;
+}
+
+// Before TForm4 exists (or after it is gone) every question is answered no.
+bool NoticeSlot::question(const QString& text) {
+    if (dialog_.isNull() || notice_ == nullptr) return false;
+    return notice_->question(text);
+}
+
+std::optional<QString> NoticeSlot::askName(const QString& prompt, const QString& proposal) {
+    if (dialog_.isNull() || notice_ == nullptr) return std::nullopt;
+    return notice_->askName(prompt, proposal);
+}
+
+QWidget* ScreenContext::screen(std::string_view name) const {
+    const auto found = screens.find(name);
+    return found == screens.end() ? nullptr : found->second.data();
+}
+
+const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
+    static const std::map<std::string_view, ScreenFactory> factories = {
+        {"Tform0", [](ScreenContext& c) -> QWidget* { return new BareMenu(c); }},
+        {"TForm4",
+         [](ScreenContext& c) -> QWidget* {
+             auto* dialog = new TForm4(c.enlace);
+             c.notice.set(dialog);
+             return dialog;
+         }},
+    };
+    return factories;
+}
+
+}  // namespace velmora
