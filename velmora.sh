@@ -10,7 +10,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cd "$root"
 
 packages=(cmake ninja-build g++ ccache pkg-config
-          qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+          qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
           fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev
           poppler-utils clang libclang-rt-14-dev xvfb xauth)
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/menu_routes.h"
 #include "app/options.h"
 #include "app/screens.h"
 #include "core/shared/command_line.h"
@@ -22,6 +23,8 @@
 #include "core/shared/single_instance.h"
 #include "core/shared/startup.h"
 #include "ui/shared/bienvenidaU.h"
+#include "ui/shared/hintU.h"
+#include "ui/shared/qt_address_opener.h"
 #include "ui/shared/qt_display.h"
 #include "ui/shared/qt_messages.h"
 #include "ui/shared/shared_pictures.h"
@@ -144,8 +147,12 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
     ScreenContext* contextRef = nullptr;
     Ending ending(enlace, pictures, contextRef);
     Shutdown shutdown(enlace, display, notice, ending);
-    ScreenContext context{enlace, pictures, display, shutdown, notice, {}};
+    QtAddressOpener opener;
+    MenuRoutes routes;
+    ScreenContext context{enlace, pictures, display, shutdown, notice, store, opener, routes, {}};
+    routes.attach(context);
     contextRef = &context;
+    HintInstaller hints(enlace.hintPause);
 
     std::vector<std::unique_ptr<QWidget>> created;
     auto release = [&] {

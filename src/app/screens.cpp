@@ -1,6 +1,8 @@
 #include "app/screens.h"
 
-#include "app/bare_menu.h"
+#include "core/shared/settings_store.h"
+#include "ui/menu/principal.h"
+#include "ui/shared/qt_display.h"
 #include "ui/shared/aviso.h"
 
 namespace velmora {
@@ -28,7 +30,11 @@ QWidget* ScreenContext::screen(std::string_view name) const {
 
 const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
     static const std::map<std::string_view, ScreenFactory> factories = {
-        {"Tform0", [](ScreenContext& c) -> QWidget* { return new BareMenu(c); }},
+        {"Tform0",
+         [](ScreenContext& c) -> QWidget* {
+             return new Tform0(MenuPlatform{c.enlace, c.pictures, c.display, c.shutdown,
+                                            c.navigation, c.opener, c.settingsStore});
+         }},
         {"TForm4",
          [](ScreenContext& c) -> QWidget* {
              auto* dialog = new TForm4(c.enlace);

@@ -12,8 +12,11 @@ class QWidget;
 
 namespace velmora {
 
+class AddressOpener;
 class Enlace;
+class MenuNavigation;
 class QtDisplay;
+class SettingsStore;
 class SharedPictures;
 class Shutdown;
 class TForm4;
@@ -38,6 +41,9 @@ struct ScreenContext {
     QtDisplay& display;
     Shutdown& shutdown;
     NoticeSlot& notice;
+    const SettingsStore& settingsStore;
+    AddressOpener& opener;
+    MenuNavigation& navigation;
     std::map<std::string, QPointer<QWidget>, std::less<>> screens;  // by class name, as created
 
     QWidget* screen(std::string_view name) const;

@@ -41,6 +41,8 @@ public:
     bool stopFlag = false;
     // True when the language in force is not Castilian.
     bool nonCastilian = false;
+    // True until the intermediate-level screen has been opened once from the main menu.
+    bool intermediateFirstOpening = true;
     // The scene serves as home screen: the setting, changed by the command line, cleared when
     // the scene cannot run; the main menu and the scene switch it as they hand over.
     bool animationEnabled = false;
