@@ -12,18 +12,14 @@
 #include "core/shared/enlace.h"
 #include "core/shared/messages.h"
 #include "ratio.h"
+#include "support/silent_messages.h"
 #include "support/temp_folder.h"
 #include "ui/printing/report_output.h"
 
 namespace velmora {
 namespace {
 
-class NoMessages final : public Messages {
-public:
-    void showMessage(const QString&) override {}
-    void reportError(const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
-};
+using NoMessages = testing::SilentMessages;
 
 // Fonts and printers need a gui application; the benchmark runner does not make one.
 void EnsureApplication() {

@@ -8,17 +8,13 @@
 #include "core/shared/messages.h"
 #include "core/shared/readers.h"
 #include "ratio.h"
+#include "support/silent_messages.h"
 #include "support/temp_folder.h"
 
 namespace velmora {
 namespace {
 
-class NoMessages final : public Messages {
-public:
-    void showMessage(const QString&) override {}
-    void reportError(const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
-};
+using NoMessages = testing::SilentMessages;
 
 std::string Lines(int count, const std::string& line) {
     std::string out;

@@ -7,16 +7,11 @@
 #include "core/shared/data_error.h"
 #include "core/shared/messages.h"
 #include "core/shared/readers.h"
+#include "support/silent_messages.h"
 
 namespace velmora::fuzz {
 
-// Messages are swallowed: the fuzzers look for crashes and undefined behaviour, not texts.
-class SilentMessages final : public Messages {
-public:
-    void showMessage(const QString&) override {}
-    void reportError(const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
-};
+using testing::SilentMessages;
 
 // Writes the input as the file the readers open; returns its path.
 QString WriteInput(const uint8_t* data, size_t size);

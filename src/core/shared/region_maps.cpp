@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
+#include <utility>
 
 #include "core/shared/messages.h"
 
@@ -110,14 +111,7 @@ int RegionMaps::LastRegion(RegionMap map) {
 }
 
 std::vector<std::uint8_t>& RegionMaps::grid(RegionMap map) {
-    switch (map) {
-        case RegionMap::C:
-            return c_;
-        case RegionMap::M:
-            return m_;
-        default:
-            return communities_;
-    }
+    return const_cast<std::vector<std::uint8_t>&>(std::as_const(*this).grid(map));
 }
 
 const std::vector<std::uint8_t>& RegionMaps::grid(RegionMap map) const {

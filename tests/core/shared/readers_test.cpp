@@ -6,6 +6,7 @@
 #include "core/shared/fields.h"
 #include "core/shared/text_file.h"
 #include "support/recording_messages.h"
+#include "support/refused.h"
 #include "support/temp_folder.h"
 
 namespace velmora {
@@ -13,22 +14,11 @@ namespace {
 
 using testing::CrLf;
 using testing::RecordingMessages;
+using testing::Refused;
 using testing::TempFolder;
 
 class ReadersTest : public ::testing::Test {
 protected:
-    // Runs `read` and returns the DataError it throws; fails the test when it throws none.
-    template <typename F>
-    DataError Refused(F&& read) {
-        try {
-            read();
-        } catch (const DataError& error) {
-            return error;
-        }
-        ADD_FAILURE() << "the reader accepted what it should refuse";
-        return DataError(DataError::Kind::Format, QString(), 0, QString());
-    }
-
     TempFolder folder;
     RecordingMessages messages;
     bool stop = false;

@@ -5,6 +5,7 @@
 #include "core/shared/data_error.h"
 #include "core/university/degree_fixture.h"
 #include "support/recording_messages.h"
+#include "support/refused.h"
 #include "support/temp_folder.h"
 
 namespace velmora {
@@ -14,16 +15,7 @@ using testing::PlaceLine;
 using testing::RecordingMessages;
 using testing::TempFolder;
 
-template <typename F>
-DataError Refused(F&& read) {
-    try {
-        read();
-    } catch (const DataError& error) {
-        return error;
-    }
-    ADD_FAILURE() << "the reader accepted what it should refuse";
-    return DataError(DataError::Kind::Format, QString(), 0, QString());
-}
+using testing::Refused;
 
 TEST(ColumnIntegerTest, BlanksThenDigitsThatReachTheEndOfTheRange) {
     EXPECT_EQ(ColumnInteger(" 5xx", 1, 2), 5);
