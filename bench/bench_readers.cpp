@@ -58,41 +58,65 @@ CapacityFolder& Folder() {
     return folder;
 }
 
-void BM_AllReaders(benchmark::State& state) {
-    const auto& f = Folder().files;
+// Every reader with its tables, allocated once as the program does.
+struct AllReaders {
     NoMessages messages;
     bool stop = false;
     LineBuffer buffer;
-    Readers readers(messages, stop, buffer);
+    Readers readers{messages, stop, buffer};
     LineTable text = MakeTextTable(), padded = MakePaddedTable(), raw90 = MakeRawTable90(),
               fixed = MakeFixedLinesTable(), fixed120 = MakeFixedLines120Table(),
               marked = MakeMarkedLinesTable();
     std::vector<int> numbers;
     BlockTable blocks26 = MakeBlocks26(), blocks51 = MakeBlocks51();
-    IntGrid rows24(200, 25), rows14(350, 14);
-    std::vector<IntGrid> sections(4, MakeCountedListTable());
-    std::vector<IntGrid*> tables;
-    for (IntGrid& t : sections) tables.push_back(&t);
+    IntGrid rows24{200, 25}, rows14{350, 14};
+    std::vector<IntGrid> sections = std::vector<IntGrid>(4, MakeCountedListTable());
     ByteGrid bytes = MakeCountedBytesTable();
-    auto offerings = std::make_unique<DegreeOfferings>();
+    std::unique_ptr<DegreeOfferings> offerings = std::make_unique<DegreeOfferings>();
+
+    static constexpr int kCount = 13;
+    void read(int which) {
+        const auto& f = Folder().files;
+        switch (which) {
+            case 0: readers.ReadTextTable(f[0], text); break;
+            case 1: readers.ReadPaddedTable(f[1], padded, 60); break;
+            case 2: readers.ReadRawTable90(f[2], raw90); break;
+            case 3: readers.ReadFixedLines(f[3], fixed, 60); break;
+            case 4: readers.ReadFixedLines120(f[4], fixed120); break;
+            case 5: readers.ReadMarkedLines(f[5], marked, numbers, 60); break;
+            case 6: readers.ReadBlocks26(f[6], blocks26); break;
+            case 7: readers.ReadBlocks51(f[7], blocks51); break;
+            case 8: readers.ReadIntegerRows(f[8], 24, rows24); break;
+            case 9: readers.ReadIntegerRows(f[9], 14, rows14); break;
+            case 10: {
+                std::vector<IntGrid*> tables;
+                for (IntGrid& t : sections) tables.push_back(&t);
+                readers.ReadCountedLists(f[10], {1100, 1100, 1100, 1100}, tables);
+                break;
+            }
+            case 11: readers.ReadCountedBytes(f[11], bytes); break;
+            case 12: readers.ReadDegreeLists(f[12], 350, *offerings); break;
+        }
+    }
+};
+
+void BM_AllReaders(benchmark::State& state) {
+    AllReaders all;
     for (auto _ : state) {
-        readers.ReadTextTable(f[0], text);
-        readers.ReadPaddedTable(f[1], padded, 60);
-        readers.ReadRawTable90(f[2], raw90);
-        readers.ReadFixedLines(f[3], fixed, 60);
-        readers.ReadFixedLines120(f[4], fixed120);
-        readers.ReadMarkedLines(f[5], marked, numbers, 60);
-        readers.ReadBlocks26(f[6], blocks26);
-        readers.ReadBlocks51(f[7], blocks51);
-        readers.ReadIntegerRows(f[8], 24, rows24);
-        readers.ReadIntegerRows(f[9], 14, rows14);
-        readers.ReadCountedLists(f[10], {1100, 1100, 1100, 1100}, tables);
-        readers.ReadCountedBytes(f[11], bytes);
-        readers.ReadDegreeLists(f[12], 350, *offerings);
-        benchmark::DoNotOptimize(offerings->distinctTitles.at(350, 0));
+        for (int which = 0; which < AllReaders::kCount; ++which) all.read(which);
+        benchmark::DoNotOptimize(all.offerings->distinctTitles.at(350, 0));
     }
 }
 BENCHMARK(BM_AllReaders)->Unit(benchmark::kMillisecond);
+
+// One reader at a time, to see where the time goes.
+void BM_OneReader(benchmark::State& state) {
+    AllReaders all;
+    const int which = static_cast<int>(state.range(0));
+    for (auto _ : state) all.read(which);
+}
+BENCHMARK(BM_OneReader)->DenseRange(0, AllReaders::kCount - 1)->Unit(benchmark::kMicrosecond);
+
 
 // The floor: the same files opened, read and cut into lines, nothing more.
 void BM_Floor(benchmark::State& state) {

@@ -6,12 +6,18 @@ namespace velmora {
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
     std::vector<std::string_view> fields;
+    SplitFieldsInto(line, fields);
+    return fields;
+}
+
+void SplitFieldsInto(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
     size_t start = 0;
     while (true) {
         const size_t sep = line.find(';', start);
         if (sep == std::string_view::npos) {
             fields.push_back(line.substr(start));
-            return fields;
+            return;
         }
         fields.push_back(line.substr(start, sep - start));
         start = sep + 1;

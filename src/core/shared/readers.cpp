@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <stdexcept>
 
 #include "core/shared/cp1252.h"
@@ -45,41 +46,56 @@ std::int32_t FieldAsInteger(std::string_view field, const QString& path, int lin
     return *value;
 }
 
-// One line of a counted list: n;v1;...;vn. Gives fields 0..n as integers, or nothing when n is
-// negative (the row is then left as it was). Refuses n > maxCount, missing fields and values
-// outside [minValue, maxValue].
-std::optional<std::vector<std::int32_t>> ParseCountedLine(std::string_view line, int maxCount,
-                                                          std::int64_t minValue,
-                                                          std::int64_t maxValue,
-                                                          const QString& path, int lineNo) {
-    const std::vector<std::string_view> fields = SplitFields(line);
-    const std::int32_t n = FieldAsInteger(fields[0], path, lineNo);
-    if (n < 0) return std::nullopt;
-    if (n > maxCount) {
-        throw CapacityError(path, lineNo,
-                            QStringLiteral("la cuenta %1 pasa de %2 valores").arg(n).arg(maxCount));
-    }
-    if (fields.size() < static_cast<size_t>(n) + 1) {
-        throw FormatError(path, lineNo,
-                          QStringLiteral("la cuenta dice %1 valores y la línea trae %2")
-                              .arg(n)
-                              .arg(fields.size() - 1));
-    }
-    std::vector<std::int32_t> values(static_cast<size_t>(n) + 1);
-    values[0] = n;
-    for (int j = 1; j <= n; ++j) {
-        const std::int32_t v = FieldAsInteger(fields[static_cast<size_t>(j)], path, lineNo);
-        if (v > maxValue || v < minValue) {
-            throw FormatError(path, lineNo,
-                              QStringLiteral("el valor %1 está fuera de %2..%3")
-                                  .arg(v)
-                                  .arg(minValue)
-                                  .arg(maxValue));
+// Lines of counted lists (n;v1;...;vn), parsed into one flat store so that thousands of lines
+// cost no allocation each. Line i's fields 0..n are values()[offset .. offset + n]; a line with
+// a negative n is kept as empty (its row is then left as it was).
+class CountedLines {
+public:
+    // Refuses n > maxCount, missing fields and values outside [minValue, maxValue].
+    void add(std::string_view line, int maxCount, std::int64_t minValue, std::int64_t maxValue,
+             const QString& path, int lineNo) {
+        SplitFieldsInto(line, fields_);
+        const std::int32_t n = FieldAsInteger(fields_[0], path, lineNo);
+        if (n < 0) {
+            spans_.push_back({values_.size(), 0});
+            return;
         }
-        values[static_cast<size_t>(j)] = v;
+        if (n > maxCount) {
+            throw CapacityError(
+                path, lineNo, QStringLiteral("la cuenta %1 pasa de %2 valores").arg(n).arg(maxCount));
+        }
+        if (fields_.size() < static_cast<size_t>(n) + 1) {
+            throw FormatError(path, lineNo,
+                              QStringLiteral("la cuenta dice %1 valores y la línea trae %2")
+                                  .arg(n)
+                                  .arg(fields_.size() - 1));
+        }
+        spans_.push_back({values_.size(), static_cast<size_t>(n) + 1});
+        values_.push_back(n);
+        for (int j = 1; j <= n; ++j) {
+            const std::int32_t v = FieldAsInteger(fields_[static_cast<size_t>(j)], path, lineNo);
+            if (v > maxValue || v < minValue) {
+                throw FormatError(path, lineNo,
+                                  QStringLiteral("el valor %1 está fuera de %2..%3")
+                                      .arg(v)
+                                      .arg(minValue)
+                                      .arg(maxValue));
+            }
+            values_.push_back(v);
+        }
     }
-    return values;
-}
+
+    // Fields 0..n of the i-th line added (from 0); empty for a negative n.
+    std::span<const std::int32_t> line(size_t i) const {
+        const auto [offset, length] = spans_[i];
+        return std::span<const std::int32_t>(values_).subspan(offset, length);
+    }
+
+private:
+    std::vector<std::string_view> fields_;
+    std::vector<std::int32_t> values_;
+    std::vector<std::pair<size_t, size_t>> spans_;
+};
 
 }  // namespace
 
@@ -251,9 +267,9 @@ void Readers::ReadCountedLists(const QString& path, const std::vector<int>& sect
     struct Row {
         IntGrid* table;
         int row;
-        std::vector<std::int32_t> values;
     };
     std::vector<Row> rows;
+    CountedLines parsed;
     int first = 1;
     for (size_t s = 0; s < sections.size(); ++s) {
         IntGrid& table = *sections[s];
@@ -267,15 +283,16 @@ void Readers::ReadCountedLists(const QString& path, const std::vector<int>& sect
         }
         for (int k = 1; k <= length && first + k - 1 <= count; ++k) {
             const int lineNo = first + k - 1;
-            auto values = ParseCountedLine(buffer_.lines[static_cast<size_t>(lineNo)],
-                                           table.columns() - 1, INT32_MIN, INT32_MAX, path, lineNo);
-            if (values) rows.push_back({&table, k, std::move(*values)});
+            parsed.add(buffer_.lines[static_cast<size_t>(lineNo)], table.columns() - 1, INT32_MIN,
+                       INT32_MAX, path, lineNo);
+            rows.push_back({&table, k});
         }
         first += length;
     }
-    for (const Row& row : rows) {
-        for (size_t j = 0; j < row.values.size(); ++j)
-            row.table->cell(row.row, static_cast<int>(j)) = row.values[j];
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const auto values = parsed.line(i);
+        for (size_t j = 0; j < values.size(); ++j)
+            rows[i].table->cell(rows[i].row, static_cast<int>(j)) = values[j];
     }
 }
 
@@ -289,14 +306,13 @@ void Readers::ReadCountedBytes(const QString& path, ByteGrid& table) {
                                 .arg(count)
                                 .arg(kCountedBytesRows));
     }
-    std::vector<std::vector<std::int32_t>> parsed(static_cast<size_t>(count) + 1);
+    CountedLines parsed;
     for (int k = 1; k <= count; ++k) {
-        auto values = ParseCountedLine(buffer_.lines[static_cast<size_t>(k)],
-                                       kCountedBytesColumns - 1, INT32_MIN, 255, path, k);
-        if (values) parsed[static_cast<size_t>(k)] = std::move(*values);
+        parsed.add(buffer_.lines[static_cast<size_t>(k)], kCountedBytesColumns - 1, INT32_MIN, 255,
+                   path, k);
     }
     for (int k = 1; k <= count; ++k) {
-        const auto& values = parsed[static_cast<size_t>(k)];
+        const auto values = parsed.line(static_cast<size_t>(k - 1));
         for (size_t j = 0; j < values.size(); ++j) {
             if (values[j] > 0) table.cell(k, static_cast<int>(j)) = static_cast<std::uint8_t>(values[j]);
         }
@@ -317,20 +333,18 @@ void Readers::ReadDegreeLists(const QString& path, int degrees, DegreeOfferings&
                               .arg(count)
                               .arg(3 * degrees));
     }
-    std::vector<std::optional<std::vector<std::int32_t>>> parsed(static_cast<size_t>(3 * degrees));
+    CountedLines parsed;
     for (int lineNo = 1; lineNo <= 3 * degrees; ++lineNo) {
-        parsed[static_cast<size_t>(lineNo - 1)] =
-            ParseCountedLine(buffer_.lines[static_cast<size_t>(lineNo)], DegreeOfferings::kEntries,
-                             0, 255, path, lineNo);
+        parsed.add(buffer_.lines[static_cast<size_t>(lineNo)], DegreeOfferings::kEntries, 0, 255,
+                   path, lineNo);
     }
     // The distinct titles are worked out on copies so that a refusal leaves every table as it was.
     ByteGrid places = offerings.places;
     ByteGrid titles = offerings.titles;
     auto apply = [&](ByteGrid& table, int section, int d) {
-        const auto& values = parsed[static_cast<size_t>(section * degrees + d - 1)];
-        if (!values) return;
-        for (size_t j = 0; j < values->size(); ++j)
-            table.cell(d, static_cast<int>(j)) = static_cast<std::uint8_t>((*values)[j]);
+        const auto values = parsed.line(static_cast<size_t>(section * degrees + d - 1));
+        for (size_t j = 0; j < values.size(); ++j)
+            table.cell(d, static_cast<int>(j)) = static_cast<std::uint8_t>(values[j]);
     };
     for (int d = 1; d <= degrees; ++d) {
         apply(places, 0, d);
