@@ -54,6 +54,8 @@ public:
     // Refuses n > maxCount, missing fields and values outside [minValue, maxValue].
     void add(std::string_view line, int maxCount, std::int64_t minValue, std::int64_t maxValue,
              const QString& path, int lineNo) {
+        if (addWellFormed(line, maxCount, minValue, maxValue)) return;
+        // Something is off: the careful path below finds it and says what.
         SplitFieldsInto(line, fields_);
         const std::int32_t n = FieldAsInteger(fields_[0], path, lineNo);
         if (n < 0) {
@@ -83,6 +85,45 @@ public:
             }
             values_.push_back(v);
         }
+    }
+
+    // The common case in one pass over the line: every field a plain integer, n within
+    // maxCount, exactly the values it announces or more, each within range. Returns false,
+    // storing nothing, on anything else.
+    bool addWellFormed(std::string_view line, int maxCount, std::int64_t minValue,
+                       std::int64_t maxValue) {
+        const size_t start = values_.size();
+        const char* p = line.data();
+        const char* const end = p + line.size();
+        std::int64_t n = -1;
+        while (true) {
+            bool negative = false;
+            if (p != end && (*p == '-' || *p == '+')) negative = *p++ == '-';
+            const char* digits = p;
+            std::int64_t v = 0;
+            while (p != end && *p >= '0' && *p <= '9' && p - digits < 10) v = v * 10 + (*p++ - '0');
+            if (p == digits || (p != end && *p != ';')) break;  // empty, too long or not a digit
+            if (negative) v = -v;
+            if (v < INT32_MIN || v > INT32_MAX) break;
+            if (n < 0) {
+                if (v < 0 || v > maxCount) break;  // a negative count or too many values
+                n = v;
+                values_.push_back(static_cast<std::int32_t>(v));
+            } else if (static_cast<std::int64_t>(values_.size() - start) <= n) {
+                if (v < minValue || v > maxValue) break;
+                values_.push_back(static_cast<std::int32_t>(v));
+            }
+            if (p == end) {
+                if (n >= 0 && static_cast<std::int64_t>(values_.size() - start) == n + 1) {
+                    spans_.push_back({start, values_.size() - start});
+                    return true;
+                }
+                break;
+            }
+            ++p;  // the separator
+        }
+        values_.resize(start);
+        return false;
     }
 
     // Fields 0..n of the i-th line added (from 0); empty for a negative n.

@@ -326,6 +326,25 @@ TEST_F(ReadersTest, ReadCountedListsFillsEachSectionFromItsOwnLines) {
     EXPECT_EQ(tables[1].at(2, 0), 0);  // the line beyond the last section is ignored
 }
 
+TEST_F(ReadersTest, CountedListsReadUnusualButValidLinesAsTheStrictRulesSay) {
+    std::vector<IntGrid> tables(1, MakeCountedListTable());
+    // Leading zeros past ten digits, a trailing separator, fields beyond the count that are no
+    // numbers or lie outside any range: all accepted, the fields beyond the count ignored.
+    const QString path = folder.write(QStringLiteral("datluggmphp"),
+                                      CrLf({"2;00000000007;+9", "1;4;", "1;5;x;", "1;6;99999999999",
+                                            "-0"}));
+    readers.ReadCountedLists(path, {5}, {&tables[0]});
+    EXPECT_EQ(tables[0].at(1, 1), 7);
+    EXPECT_EQ(tables[0].at(1, 2), 9);
+    EXPECT_EQ(tables[0].at(2, 1), 4);
+    EXPECT_EQ(tables[0].at(3, 1), 5);
+    EXPECT_EQ(tables[0].at(4, 1), 6);
+    EXPECT_EQ(tables[0].at(5, 0), 0);
+    ByteGrid bytes = MakeCountedBytesTable();
+    const QString big = folder.write(QStringLiteral("bytes"), CrLf({"1;7;300", "1;2147483648"}));
+    EXPECT_EQ(Refused([&] { readers.ReadCountedBytes(big, bytes); }).line(), 2);
+}
+
 TEST_F(ReadersTest, ReadCountedListsRefusesACountBeyondTheRowOrMissingValues) {
     std::vector<IntGrid> tables(1, MakeCountedListTable());
     std::string line = "26";
