@@ -21,15 +21,9 @@ constexpr int kBlocks51Lines = 2500;
 constexpr int kCountedBytesRows = 20;
 constexpr int kCountedBytesColumns = 51;
 
-DataError FormatError(const QString& path, int line, const QString& reason) {
-    return DataError(DataError::Kind::Format, path, line, reason);
+int LineCount(const TextLines& lines) {
+    return static_cast<int>(lines.lines.size());
 }
-
-DataError CapacityError(const QString& path, int line, const QString& reason) {
-    return DataError(DataError::Kind::Capacity, path, line, reason);
-}
-
-int LineCount(const TextLines& lines) { return static_cast<int>(lines.lines.size()); }
 
 // The lines a table with entries 1..size-1 can take.
 void RequireTableRoom(const TextLines& lines, const LineTable& table, const QString& path) {
@@ -39,9 +33,9 @@ void RequireTableRoom(const TextLines& lines, const LineTable& table, const QStr
 std::int32_t FieldAsInteger(std::string_view field, const QString& path, int line) {
     const auto value = ToInteger(field);
     if (!value) {
-        throw DataError(DataError::Kind::Conversion, path, line,
-                        QStringLiteral("«%1» no es un número entero")
-                            .arg(cp1252::Decode(field.substr(0, 40))));
+        throw DataError(
+            DataError::Kind::Conversion, path, line,
+            QStringLiteral("«%1» no es un número entero").arg(cp1252::Decode(field.substr(0, 40))));
     }
     return *value;
 }
@@ -50,7 +44,7 @@ std::int32_t FieldAsInteger(std::string_view field, const QString& path, int lin
 // cost no allocation each. Line i's fields 0..n are values()[offset .. offset + n]; a line with
 // a negative n is kept as empty (its row is then left as it was).
 class CountedLines {
-public:
+  public:
     // Refuses n > maxCount, missing fields and values outside [minValue, maxValue].
     void add(std::string_view line, int maxCount, std::int64_t minValue, std::int64_t maxValue,
              const QString& path, int lineNo) {
@@ -63,25 +57,26 @@ public:
             return;
         }
         if (n > maxCount) {
-            throw CapacityError(
-                path, lineNo, QStringLiteral("la cuenta %1 pasa de %2 valores").arg(n).arg(maxCount));
+            throw DataError::Capacity(
+                path, lineNo,
+                QStringLiteral("la cuenta %1 pasa de %2 valores").arg(n).arg(maxCount));
         }
         if (fields_.size() < static_cast<size_t>(n) + 1) {
-            throw FormatError(path, lineNo,
-                              QStringLiteral("la cuenta dice %1 valores y la línea trae %2")
-                                  .arg(n)
-                                  .arg(fields_.size() - 1));
+            throw DataError::Format(path, lineNo,
+                                    QStringLiteral("la cuenta dice %1 valores y la línea trae %2")
+                                        .arg(n)
+                                        .arg(fields_.size() - 1));
         }
         spans_.push_back({values_.size(), static_cast<size_t>(n) + 1});
         values_.push_back(n);
         for (int j = 1; j <= n; ++j) {
             const std::int32_t v = FieldAsInteger(fields_[static_cast<size_t>(j)], path, lineNo);
             if (v > maxValue || v < minValue) {
-                throw FormatError(path, lineNo,
-                                  QStringLiteral("el valor %1 está fuera de %2..%3")
-                                      .arg(v)
-                                      .arg(minValue)
-                                      .arg(maxValue));
+                throw DataError::Format(path, lineNo,
+                                        QStringLiteral("el valor %1 está fuera de %2..%3")
+                                            .arg(v)
+                                            .arg(minValue)
+                                            .arg(maxValue));
             }
             values_.push_back(v);
         }
@@ -132,7 +127,7 @@ public:
         return std::span<const std::int32_t>(values_).subspan(offset, length);
     }
 
-private:
+  private:
     std::vector<std::string_view> fields_;
     std::vector<std::int32_t> values_;
     std::vector<std::pair<size_t, size_t>> spans_;
@@ -226,9 +221,9 @@ bool Readers::ReadMarkedLines(const QString& path, LineTable& table, std::vector
         if (!file.lines[static_cast<size_t>(i)].starts_with('-')) continue;
         marked.push_back(i + 1);
         if (static_cast<int>(marked.size()) > table.size() - 1) {
-            throw CapacityError(path, i + 1,
-                                QStringLiteral("más de %1 líneas marcadas con «-»")
-                                    .arg(table.size() - 1));
+            throw DataError::Capacity(
+                path, i + 1,
+                QStringLiteral("más de %1 líneas marcadas con «-»").arg(table.size() - 1));
         }
     }
     if (lineNumbers.size() < marked.size()) lineNumbers.resize(marked.size());
@@ -274,19 +269,19 @@ void Readers::ReadIntegerRows(const QString& path, int columns, IntGrid& rows) {
     if (columns > rows.columns()) throw std::logic_error("integer table narrower than its file");
     const int count = LoadLineBuffer(path);
     if (count > rows.rows()) {
-        throw CapacityError(path, rows.rows() + 1,
-                            QStringLiteral("el fichero tiene %1 filas y caben %2")
-                                .arg(count)
-                                .arg(rows.rows()));
+        throw DataError::Capacity(
+            path, rows.rows() + 1,
+            QStringLiteral("el fichero tiene %1 filas y caben %2").arg(count).arg(rows.rows()));
     }
     std::vector<std::int32_t> parsed(static_cast<size_t>(count) * static_cast<size_t>(columns));
     for (int r = 1; r <= count; ++r) {
-        const std::vector<std::string_view> fields = SplitFields(buffer_.lines[static_cast<size_t>(r)]);
+        const std::vector<std::string_view> fields =
+            SplitFields(buffer_.lines[static_cast<size_t>(r)]);
         if (fields.size() < static_cast<size_t>(columns)) {
-            throw FormatError(path, r,
-                              QStringLiteral("la línea tiene %1 campos y se esperan %2")
-                                  .arg(fields.size())
-                                  .arg(columns));
+            throw DataError::Format(path, r,
+                                    QStringLiteral("la línea tiene %1 campos y se esperan %2")
+                                        .arg(fields.size())
+                                        .arg(columns));
         }
         for (int c = 0; c < columns; ++c) {
             parsed[static_cast<size_t>((r - 1) * columns + c)] =
@@ -316,11 +311,11 @@ void Readers::ReadCountedLists(const QString& path, const std::vector<int>& sect
         IntGrid& table = *sections[s];
         const int length = sectionLengths[s];
         if (length > table.rows()) {
-            throw CapacityError(path, first + table.rows(),
-                                QStringLiteral("la sección %1 tiene %2 líneas y caben %3")
-                                    .arg(s + 1)
-                                    .arg(length)
-                                    .arg(table.rows()));
+            throw DataError::Capacity(path, first + table.rows(),
+                                      QStringLiteral("la sección %1 tiene %2 líneas y caben %3")
+                                          .arg(s + 1)
+                                          .arg(length)
+                                          .arg(table.rows()));
         }
         for (int k = 1; k <= length && first + k - 1 <= count; ++k) {
             const int lineNo = first + k - 1;
@@ -342,10 +337,10 @@ void Readers::ReadCountedBytes(const QString& path, ByteGrid& table) {
         throw std::logic_error("counted byte table too small");
     const int count = LoadLineBuffer(path);
     if (count > kCountedBytesRows) {
-        throw CapacityError(path, kCountedBytesRows + 1,
-                            QStringLiteral("el fichero tiene %1 filas y caben %2")
-                                .arg(count)
-                                .arg(kCountedBytesRows));
+        throw DataError::Capacity(path, kCountedBytesRows + 1,
+                                  QStringLiteral("el fichero tiene %1 filas y caben %2")
+                                      .arg(count)
+                                      .arg(kCountedBytesRows));
     }
     CountedLines parsed;
     for (int k = 1; k <= count; ++k) {
@@ -355,24 +350,25 @@ void Readers::ReadCountedBytes(const QString& path, ByteGrid& table) {
     for (int k = 1; k <= count; ++k) {
         const auto values = parsed.line(static_cast<size_t>(k - 1));
         for (size_t j = 0; j < values.size(); ++j) {
-            if (values[j] > 0) table.cell(k, static_cast<int>(j)) = static_cast<std::uint8_t>(values[j]);
+            if (values[j] > 0)
+                table.cell(k, static_cast<int>(j)) = static_cast<std::uint8_t>(values[j]);
         }
     }
 }
 
 void Readers::ReadDegreeLists(const QString& path, int degrees, DegreeOfferings& offerings) {
     if (degrees < 0 || degrees > DegreeOfferings::kDegrees) {
-        throw CapacityError(path, 0,
-                            QStringLiteral("%1 grados y caben %2")
-                                .arg(degrees)
-                                .arg(DegreeOfferings::kDegrees));
+        throw DataError::Capacity(
+            path, 0,
+            QStringLiteral("%1 grados y caben %2").arg(degrees).arg(DegreeOfferings::kDegrees));
     }
     const int count = LoadLineBuffer(path);
     if (count < 3 * degrees) {
-        throw FormatError(path, count + 1,
-                          QStringLiteral("faltan líneas: hay %1 y se esperan %2 (tres por grado)")
-                              .arg(count)
-                              .arg(3 * degrees));
+        throw DataError::Format(
+            path, count + 1,
+            QStringLiteral("faltan líneas: hay %1 y se esperan %2 (tres por grado)")
+                .arg(count)
+                .arg(3 * degrees));
     }
     CountedLines parsed;
     for (int lineNo = 1; lineNo <= 3 * degrees; ++lineNo) {
@@ -399,16 +395,18 @@ void Readers::ReadDegreeLists(const QString& path, int degrees, DegreeOfferings&
             const int t = titles.at(d, i);
             if (t == 0 || std::find(list.begin(), list.end(), t) != list.end()) continue;
             if (static_cast<int>(list.size()) == DegreeOfferings::kDistinct) {
-                throw CapacityError(path, 2 * degrees + d,
-                                    QStringLiteral("el grado %1 tiene más de %2 títulos distintos")
-                                        .arg(d)
-                                        .arg(DegreeOfferings::kDistinct));
+                throw DataError::Capacity(
+                    path, 2 * degrees + d,
+                    QStringLiteral("el grado %1 tiene más de %2 títulos distintos")
+                        .arg(d)
+                        .arg(DegreeOfferings::kDistinct));
             }
             list.push_back(t);
         }
         distinct.clearRow(d);
         distinct.cell(d, 0) = static_cast<int>(list.size());
-        for (size_t k = 0; k < list.size(); ++k) distinct.cell(d, static_cast<int>(k) + 1) = list[k];
+        for (size_t k = 0; k < list.size(); ++k)
+            distinct.cell(d, static_cast<int>(k) + 1) = list[k];
     }
     offerings.places = std::move(places);
     offerings.titles = std::move(titles);

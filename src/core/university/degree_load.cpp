@@ -22,10 +22,6 @@ constexpr int kAccessTitle = 277;
 constexpr int kGroupingPrompt = 373;
 constexpr std::array<int, 5> kGroupingItems = {375, 374, 377, 376, 372};
 
-DataError CapacityError(const QString& path, int line, const QString& reason) {
-    return DataError(DataError::Kind::Capacity, path, line, reason);
-}
-
 // A message-kind table read into a fresh table, so that a refusal after the read leaves the
 // shared one as it was. Returns false when the file was missing.
 bool ReadLimitedPaddedTable(Readers& readers, const QString& path, LineTable& table, int width,
@@ -33,8 +29,8 @@ bool ReadLimitedPaddedTable(Readers& readers, const QString& path, LineTable& ta
     LineTable read(table.size(), table.entryCapacity());
     if (!readers.ReadPaddedTable(path, read, width)) return false;
     if (read.count > limit) {
-        throw CapacityError(path, limit + 1,
-                            QStringLiteral("más de %1 %2").arg(limit).arg(QLatin1String(what)));
+        throw DataError::Capacity(
+            path, limit + 1, QStringLiteral("más de %1 %2").arg(limit).arg(QLatin1String(what)));
     }
     table = std::move(read);
     return true;
@@ -71,7 +67,8 @@ void ReadLanguageFiles(Enlace& enlace, DegreeTables& tables) {
         }
     }
     tables.itineraryCount = DegreeTables::kItineraries;
-    if (readers.ReadRawTable(file("familias"), fp.families)) fp.families.count = DegreeTables::kFamilies;
+    if (readers.ReadRawTable(file("familias"), fp.families))
+        fp.families.count = DegreeTables::kFamilies;
     keys.professions = ReadProfessions(file("profesio"));
 
     tables.groupingPrompt = enlace.texts[kGroupingPrompt];
@@ -123,7 +120,8 @@ void ReadDataFiles(Enlace& enlace, DegreeTables& tables) {
         sections.push_back(&fp.offers[k]);
     }
     readers.ReadCountedLists(file("datluggsphp"), sectionLengths, sections);
-    ReadDoubleDegrees(file("dobles"), tables, enlace.messages, enlace.stopFlag, tables.doubleDegrees);
+    ReadDoubleDegrees(file("dobles"), tables, enlace.messages, enlace.stopFlag,
+                      tables.doubleDegrees);
 }
 
 }  // namespace
@@ -141,18 +139,23 @@ QString BrokenAttributeRule(const IntGrid& rows, int row) {
             .arg(DegreeTables::kGroups);
     for (int f = DegreeTables::kFirstItinerary; f <= DegreeTables::kSecondItinerary; ++f) {
         if (outside(f, 0, DegreeTables::kItineraries))
-            return QStringLiteral("el itinerario %1 no es 0..%2").arg(field(f)).arg(DegreeTables::kItineraries);
+            return QStringLiteral("el itinerario %1 no es 0..%2")
+                .arg(field(f))
+                .arg(DegreeTables::kItineraries);
     }
     for (int f = DegreeTables::kFirstProfession; f <= DegreeTables::kLastProfession; ++f) {
         if (outside(f, 0, DegreeTables::kProfessions))
-            return QStringLiteral("la profesión %1 no es 0..%2").arg(field(f)).arg(DegreeTables::kProfessions);
+            return QStringLiteral("la profesión %1 no es 0..%2")
+                .arg(field(f))
+                .arg(DegreeTables::kProfessions);
     }
     if (outside(DegreeTables::kCatalogueCategory, 0, DegreeTables::kFamilies))
         return QStringLiteral("la familia %1 no es 0..%2")
             .arg(field(DegreeTables::kCatalogueCategory))
             .arg(DegreeTables::kFamilies);
     if (outside(DegreeTables::kDegreeCode, 0, 999))
-        return QStringLiteral("el código %1 tiene más de tres cifras").arg(field(DegreeTables::kDegreeCode));
+        return QStringLiteral("el código %1 tiene más de tres cifras")
+            .arg(field(DegreeTables::kDegreeCode));
     for (int f = DegreeTables::kFirstSubject; f <= DegreeTables::kLastSubject; ++f) {
         const int v = field(f);
         if (v != DegreeTables::kOwnEntranceTest && (v < 0 || v > DegreeTables::kWeightedSubjects))

@@ -14,15 +14,9 @@ std::string_view Columns(std::string_view line, size_t first, size_t last) {
     return line.substr(first - 1, last - first + 1);
 }
 
-DataError CapacityError(const QString& path, int line, const QString& reason) {
-    return DataError(DataError::Kind::Capacity, path, line, reason);
+int LineCount(const TextLines& file) {
+    return static_cast<int>(file.lines.size());
 }
-
-DataError FormatError(const QString& path, int line, const QString& reason) {
-    return DataError(DataError::Kind::Format, path, line, reason);
-}
-
-int LineCount(const TextLines& file) { return static_cast<int>(file.lines.size()); }
 
 }  // namespace
 
@@ -38,7 +32,8 @@ int LeadingNumber(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     int value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + (text[i] - '0');
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = value * 10 + (text[i] - '0');
     return value;
 }
 
@@ -96,8 +91,9 @@ bool ReadDoubleDegrees(const QString& path, const DegreeTables& tables, Messages
         if (const auto header = ColumnInteger(line, 1, 2)) {
             if (*header < 1 || *header > 99) continue;  // neither a group nor an entry
             if (static_cast<int>(read.size()) == DegreeTables::kDoubleGroups) {
-                throw CapacityError(path, lineNo, QStringLiteral("más de %1 grupos de dobles grados")
-                                                      .arg(DegreeTables::kDoubleGroups));
+                throw DataError::Capacity(path, lineNo,
+                                          QStringLiteral("más de %1 grupos de dobles grados")
+                                              .arg(DegreeTables::kDoubleGroups));
             }
             DoubleDegreeGroup group;
             group.code = *header;
@@ -106,13 +102,14 @@ bool ReadDoubleDegrees(const QString& path, const DegreeTables& tables, Messages
             continue;
         }
         if (read.empty()) {
-            throw FormatError(path, lineNo,
-                              QStringLiteral("un doble grado antes de la cabecera de su lugar"));
+            throw DataError::Format(
+                path, lineNo, QStringLiteral("un doble grado antes de la cabecera de su lugar"));
         }
         DoubleDegreeGroup& group = read.back();
         if (static_cast<int>(group.entries.size()) == DegreeTables::kDoubleEntries) {
-            throw CapacityError(path, lineNo, QStringLiteral("el lugar tiene más de %1 dobles grados")
-                                                  .arg(DegreeTables::kDoubleEntries));
+            throw DataError::Capacity(path, lineNo,
+                                      QStringLiteral("el lugar tiene más de %1 dobles grados")
+                                          .arg(DegreeTables::kDoubleEntries));
         }
         DoubleDegreeEntry entry;
         const auto resolve = [&](int first, int last) {
@@ -124,9 +121,9 @@ bool ReadDoubleDegrees(const QString& path, const DegreeTables& tables, Messages
             const int degree = FindDegreeByCode(tables, *code);
             if (degree == 0) {
                 // The lists of double degrees cannot show a side that is no degree.
-                throw FormatError(path, lineNo,
-                                  QStringLiteral("el código de grado %1 no es de ningún grado")
-                                      .arg(*code));
+                throw DataError::Format(
+                    path, lineNo,
+                    QStringLiteral("el código de grado %1 no es de ningún grado").arg(*code));
             }
             return degree;
         };
