@@ -1,9 +1,11 @@
 #include "app/screens.h"
 
 #include "core/shared/settings_store.h"
+#include "ui/guidance/MapaEstrellas.h"
 #include "ui/menu/principal.h"
-#include "ui/shared/qt_display.h"
 #include "ui/shared/aviso.h"
+#include "ui/shared/qt_display.h"
+#include "ui/university/grados.h"
 
 namespace velmora {
 
@@ -34,6 +36,16 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
          [](ScreenContext& c) -> QWidget* {
              return new Tform0(MenuPlatform{c.enlace, c.pictures, c.display, c.shutdown,
                                             c.navigation, c.opener, c.settingsStore});
+         }},
+        {"TForm7", [](ScreenContext& c) -> QWidget* { return new TForm7(c.enlace, c.pictures); }},
+        // Its set-up reads the degree tables; a missing file sets the stop flag, which the
+        // start-up tests right after.
+        {"TForm1",
+         [](ScreenContext& c) -> QWidget* {
+             return new TForm1(
+                 DegreesPlatform{c.enlace, c.pictures, c.shutdown, c.opener,
+                                 qobject_cast<TForm7*>(c.screen("TForm7")),
+                                 [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm4",
          [](ScreenContext& c) -> QWidget* {

@@ -37,6 +37,7 @@ constexpr CatalogueEntry kCatalogue[] = {
     {"lu2", Data, PaddedTable, 60, 0, 0, "TForm1"},
     {"lu3", Data, PaddedTable, 60, 0, 0, "TForm1"},
     {"lu4", Data, PaddedTable, 60, 0, 0, "TForm1"},
+    {"lu2", Data, PaddedTable, 60, 0, 0, "TFIniPro"},  // the basic screen's own copy
     {"datcarnphp", Data, DegreeLists, 0, 0, 0, "TForm1"},
     {"datgradosphp", Data, IntegerRows, 0, 14, 350, "TForm1"},
     {"materiasp", Language, OwnFormat, 0, 0, 0, "TForm1"},
@@ -60,6 +61,7 @@ constexpr CatalogueEntry kCatalogue[] = {
     {"reqfp", Language, PaddedTable, 55, 0, 0, "TForm1"},
     {"asignafp", Language, Blocks26, 0, 0, 0, "TForm1"},
     {"familias", Language, RawTable, 0, 0, 0, "TForm1"},
+    {"familias", Language, OwnFormat, 0, 0, 0, "TEstadisticas"},
     {"datfpsphp", Data, IntegerRows, 0, 24, 200, "TForm1"},
     {"datluggsphp", Data, CountedLists, 0, 0, 0, "TForm1"},
     {"fp2", Language, PaddedTable, 60, 0, 0, "TForm2"},
@@ -70,6 +72,7 @@ constexpr CatalogueEntry kCatalogue[] = {
     {"comarcas", Data, OwnFormat, 0, 0, 0, "TForm8"},
     {"comarcasm", Data, OwnFormat, 0, 0, 0, "TForm8"},
     {"fpba", Language, PaddedTable, 60, 0, 0, "TFIniPro"},
+    {"fpba", Language, PaddedTable, 60, 0, 0, "TFormCat"},
     {"asignaba", Language, Blocks26, 0, 0, 0, "TFIniPro"},
     {"datlugbasphp", Data, CountedLists, 0, 0, 0, "TFIniPro"},
     {"certifica", Language, PaddedTable, 60, 0, 0, "TCertifica"},
@@ -87,20 +90,23 @@ constexpr CatalogueEntry kCatalogue[] = {
     {"activida", Language, RawTable, 0, 0, 0, "TForm1"},
     {"activida", Language, OwnFormat, 0, 0, 0, "Tprofe"},
     {"profesio", Language, OwnFormat, 0, 0, 0, "TForm1"},
+    {"profesio", Language, OwnFormat, 0, 0, 0, "Tprofe"},
     {"fracortas", Language, OwnFormat, 0, 0, 0, "Tprofe"},
     {"fralargas", Language, OwnFormat, 0, 0, 0, "Tprofe"},
 };
 
 // The set-ups this build runs. A screen adds its class here when it lands, and with it its files
 // become required.
-constexpr std::array<std::string_view, 2> kBuiltLoaders = {"start-up", "Tform0"};
+constexpr std::array<std::string_view, 4> kBuiltLoaders = {"start-up", "Tform0", "TForm7",
+                                                           "TForm1"};
 
 // Files this build does not read yet even where their set-up runs: the sounds, image libraries
 // and files of their own format join with the code that reads them.
 constexpr std::array<ReaderKind, 4> kKindsNotReadYet = {Sound, ImageLibrary, OwnFormat,
                                                         Documents};
 // The files of their own format whose parser this build has.
-constexpr std::array<std::string_view, 1> kOwnFormatsRead = {"cursespe"};
+constexpr std::array<std::string_view, 7> kOwnFormatsRead = {
+    "cursespe", "comarcas", "comarcasm", "activida", "profesio", "fracortas", "fralargas"};
 
 bool ParserBuilt(const CatalogueEntry& entry) {
     if (entry.reader == OwnFormat)

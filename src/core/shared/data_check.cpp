@@ -5,6 +5,7 @@
 #include <set>
 #include <memory>
 
+#include "core/guidance/questionnaire_check.h"
 #include "core/menu/courses.h"
 #include "core/shared/catalogue.h"
 #include "core/shared/cp1252.h"
@@ -16,6 +17,8 @@
 #include "core/shared/region_maps.h"
 #include "core/shared/text_file.h"
 #include "core/university/degree_check.h"
+#include "core/vocational/vocational_check.h"
+#include "core/vocational/vocational_load.h"
 
 namespace velmora {
 namespace {
@@ -93,6 +96,8 @@ public:
         }
         CheckLanguageFiles(paths_, result_.problems);
         CheckDegreeData(paths_, result_.problems);
+        CheckQuestionnaireData(paths_, result_.problems);
+        CheckVocationalData(paths_, result_.problems);
         return std::move(result_);
     }
 
@@ -141,14 +146,14 @@ private:
         bool stop = false;
         Readers readers(messages, stop, buffer_);
         try {
-            read(entry, path, readers, languageCode);
+            read(entry, path, readers, messages, languageCode);
         } catch (const DataError& error) {
             result_.problems.push_back({error.file(), error.line(), error.reason()});
         }
     }
 
     void read(const CatalogueEntry& entry, const QString& path, Readers& readers,
-              int languageCode) {
+              Messages& messages, int languageCode) {
         switch (entry.reader) {
             case ReaderKind::TextTable: {
                 LineTable table = MakeTextTable();
@@ -231,6 +236,14 @@ private:
             }
             case ReaderKind::OwnFormat:
                 if (entry.file == "cursespe") ReadCourses(path);
+                if (entry.file == "comarcas") {
+                    ComarcaTable comarcas;
+                    ReadComarcas(path, messages, comarcas);
+                }
+                if (entry.file == "comarcasm") {
+                    MadridZoneTable zones;
+                    ReadMadridZones(path, messages, zones);
+                }
                 break;
             default:
                 break;  // read by the code of its own format; pictures by the ui

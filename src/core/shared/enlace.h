@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/guidance/questionnaire_tables.h"
 #include "core/printing/report_buffer.h"
 #include "core/shared/data_paths.h"
 #include "core/shared/hint_bubble.h"
@@ -10,6 +11,7 @@
 #include "core/shared/settings.h"
 #include "core/shared/tables.h"
 #include "core/university/degree_tables.h"
+#include "core/vocational/vocational_tables.h"
 
 namespace velmora {
 
@@ -65,6 +67,8 @@ public:
     KeyedLines materias;
     ReportState report;  // the shared report buffer and the bold-line list
     DegreeTables degreeTables;  // filled by LoadDegreeData when the degrees screen is created
+    GuidanceTables guidance;    // filled by the questionnaire loaders of the guidance screens
+    VocationalTables vocational;  // filled by the vocational loaders as their screens are created
 
     // Selects the language folder for this run and the non-Castilian flag.
     void setLanguage(int code);

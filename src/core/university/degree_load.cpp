@@ -3,13 +3,13 @@
 #include "core/shared/data_error.h"
 #include "core/shared/enlace.h"
 #include "core/university/degree_readers.h"
+#include "core/vocational/vocational_load.h"
 
 namespace velmora {
 namespace {
 
 constexpr int kNamesWidth = 60;
 constexpr int kOtherStudiesWidth = 55;
-constexpr int kAccessWidth = 55;
 constexpr int kCommunitiesWidth = 55;
 
 // The interface texts that replace the file path in entry 0 of four tables.
@@ -41,7 +41,7 @@ void ReadLanguageFiles(Enlace& enlace, DegreeTables& tables) {
     const auto file = [&](const char* name) {
         return enlace.paths.languageFile(QLatin1String(name));
     };
-    HigherVocationalLoads& fp = tables.higherVocational;
+    VocationalTables& fp = enlace.vocational;
     QuestionnaireLoads& keys = tables.questionnaire;
 
     ReadSubjects(file("materiasp"), tables.subjects);
@@ -52,10 +52,8 @@ void ReadLanguageFiles(Enlace& enlace, DegreeTables& tables) {
                            DegreeTables::kGroups, "grupos de grados");
     readers.ReadPaddedTable(file("otros"), tables.otherStudies, kOtherStudiesWidth);
     readers.ReadPaddedTable(file("itinerar"), keys.itineraries, kNamesWidth);
-    readers.ReadPaddedTable(file("fp"), fp.titles, kNamesWidth);
-    readers.ReadMarkedLines(file("fp"), fp.headers, fp.headerLines, kNamesWidth);
-    readers.ReadPaddedTable(file("reqfp"), fp.accessLines, kAccessWidth);
-    readers.ReadBlocks26(file("asignafp"), fp.blocks);
+    // "fp", "reqfp", "asignafp" and "familias".
+    LoadFpHigher(enlace);
     readers.ReadBlocks51(file("asignaot"), tables.otherStudyBlocks);
     if (readers.ReadRawTable(file("activida"), keys.activities)) {
         keys.activityCodes.assign(1, std::string());
@@ -67,8 +65,6 @@ void ReadLanguageFiles(Enlace& enlace, DegreeTables& tables) {
         }
     }
     tables.itineraryCount = DegreeTables::kItineraries;
-    if (readers.ReadRawTable(file("familias"), fp.families))
-        fp.families.count = DegreeTables::kFamilies;
     keys.professions = ReadProfessions(file("profesio"));
 
     tables.groupingPrompt = enlace.texts[kGroupingPrompt];
@@ -78,8 +74,8 @@ void ReadLanguageFiles(Enlace& enlace, DegreeTables& tables) {
     if (enlace.stopFlag) return;
     tables.degreeNames.set(0, enlace.texts[kNoDegreeTitle]);
     keys.itineraries.set(0, enlace.texts[kItinerariesTitle]);
-    fp.titles.set(0, enlace.texts[kHigherTitlesTitle]);
-    fp.accessLines.set(0, enlace.texts[kAccessTitle]);
+    fp.titlesGS.set(0, enlace.texts[kHigherTitlesTitle]);
+    fp.accessLinesGS.set(0, enlace.texts[kAccessTitle]);
 }
 
 void ReadDegreeAttributes(Enlace& enlace, const QString& path, DegreeTables& tables) {
@@ -98,28 +94,19 @@ void ReadDegreeAttributes(Enlace& enlace, const QString& path, DegreeTables& tab
 void ReadDataFiles(Enlace& enlace, DegreeTables& tables) {
     Readers& readers = enlace.readers;
     const auto file = [&](const char* name) { return enlace.paths.dataFile(QLatin1String(name)); };
-    HigherVocationalLoads& fp = tables.higherVocational;
     QuestionnaireLoads& keys = tables.questionnaire;
 
     readers.ReadPaddedTable(file("comunida"), tables.communities, kCommunitiesWidth);
     tables.places = ReadPlaces(file("lugar"));
     tables.communityPortals = ReadCommunityPortals(file("comuint"));
-    const char* centreLists[] = {"lu1", "lu2", "lu3", "lu4"};
-    for (size_t k = 0; k < fp.centreLists.size(); ++k)
-        readers.ReadPaddedTable(file(centreLists[k]), fp.centreLists[k], kNamesWidth);
+    LoadCentreLists(enlace);
     readers.ReadCountedBytes(file("cuestiocua"), keys.qualityKeys);
     readers.ReadCountedBytes(file("cuestioint"), keys.interestKeys);
     readers.ReadCountedBytes(file("cuestioESO"), keys.esoKeys);
     readers.ReadDegreeLists(file("datcarnphp"), tables.degreeCount(), tables.offerings);
     ReadDegreeAttributes(enlace, file("datgradosphp"), tables);
-    readers.ReadIntegerRows(file("datfpsphp"), 24, fp.facts);
-    std::vector<int> sectionLengths;
-    std::vector<IntGrid*> sections;
-    for (size_t k = 0; k < fp.centreLists.size(); ++k) {
-        sectionLengths.push_back(fp.centreLists[k].count);
-        sections.push_back(&fp.offers[k]);
-    }
-    readers.ReadCountedLists(file("datluggsphp"), sectionLengths, sections);
+    // "datfpsphp" and "datluggsphp".
+    LoadFpHigherPlaces(enlace);
     ReadDoubleDegrees(file("dobles"), tables, enlace.messages, enlace.stopFlag,
                       tables.doubleDegrees);
 }

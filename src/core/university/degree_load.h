@@ -8,7 +8,8 @@ namespace velmora {
 
 class Enlace;
 
-// Reads every file of the degrees screen in its fixed order into enlace.degreeTables: first the
+// Reads every file of the degrees screen in its fixed order into enlace.degreeTables (the
+// vocational files among them into enlace.vocational, through the vocational loaders): first the
 // language files (and, when no file was missing, the interface texts that replace entry 0 of four
 // tables), then, unless the stop flag is set by then, the data-folder files. A missing file of the
 // message kind sets the stop flag, which the caller tests afterwards; a missing file of the

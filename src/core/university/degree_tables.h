@@ -39,22 +39,6 @@ struct Profession {
     std::string name;          // columns 11-50
 };
 
-// Files of the higher vocational level that the degrees screen's set-up reads for the whole
-// program; the vocational screens give them their meaning.
-struct HigherVocationalLoads {
-    LineTable titles = MakePaddedTable();             // "fp"; entry 0 = interface text 294
-    LineTable headers = MakeMarkedLinesTable();       // "fp", lines starting with "-"
-    std::vector<int> headerLines;                     // file line of header k in entry k-1
-    LineTable accessLines = MakePaddedTable();        // "reqfp"; entry 0 = interface text 277
-    BlockTable blocks = MakeBlocks26();               // "asignafp"
-    LineTable families = MakeRawTable();              // "familias"; count forced to 26
-    std::array<LineTable, 4> centreLists{MakePaddedTable(), MakePaddedTable(), MakePaddedTable(),
-                                         MakePaddedTable()};  // "lu1".."lu4"
-    IntGrid facts{200, 25};                           // "datfpsphp"
-    std::array<IntGrid, 4> offers{MakeCountedListTable(), MakeCountedListTable(),
-                                  MakeCountedListTable(), MakeCountedListTable()};  // "datluggsphp"
-};
-
 // Files of the questionnaires that the degrees screen's set-up reads; the guidance screens give
 // them their meaning.
 struct QuestionnaireLoads {
@@ -119,7 +103,6 @@ struct DegreeTables {
     std::string groupingPrompt;
     std::array<std::string, 5> groupingItems;
 
-    HigherVocationalLoads higherVocational;
     QuestionnaireLoads questionnaire;
     // The degrees screen's views use 12 itinerary groups, whatever "itinerar" holds.
     int itineraryCount = 0;

@@ -7,7 +7,7 @@
 
 #include "core/menu/configuration.h"
 #include "core/menu/menu_texts.h"
-#include "ui/menu/roll_transition.h"
+#include "ui/shared/roll_transition.h"
 #include "ui/shared/look.h"
 
 namespace velmora {

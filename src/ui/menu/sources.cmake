@@ -3,6 +3,5 @@ target_sources(velmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/courses_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/facade.cpp
   ${CMAKE_CURRENT_LIST_DIR}/principal.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/roll_transition.cpp
   ${CMAKE_CURRENT_LIST_DIR}/section_targets.cpp
 )

@@ -58,10 +58,10 @@ TEST_F(DegreeLoadTest, FillsTheDegreeTablesFromEveryFile) {
     EXPECT_EQ(t.doubleDegrees[1].entries[0].tag, " -  ");
     // What the vocational and questionnaire screens use later.
     EXPECT_EQ(t.itineraryCount, 12);
-    EXPECT_EQ(t.higherVocational.families.count, 26);
-    EXPECT_EQ(t.higherVocational.headers.count, 1);
-    EXPECT_EQ(t.higherVocational.facts.at(2, 23), 21);
-    EXPECT_EQ(t.higherVocational.offers[0].at(1, 1), 2);
+    EXPECT_EQ(enlace.vocational.families.count, 26);
+    EXPECT_EQ(enlace.vocational.headersGS.count(), 1);
+    EXPECT_EQ(enlace.vocational.factsGS.at(2, 23), 21);
+    EXPECT_EQ(enlace.vocational.offersGS[0].at(1, 1), 2);
     EXPECT_EQ(t.questionnaire.activityCodes[2], "A002");
     EXPECT_EQ(t.questionnaire.activityNames[2], "Derecho");
     EXPECT_EQ(t.questionnaire.professions[1].name.substr(0, 6), "Medico");
@@ -75,8 +75,8 @@ TEST_F(DegreeLoadTest, EntryZeroOfFourTablesBecomesAnInterfaceText) {
     LoadDegreeData(enlace);
     EXPECT_EQ(tables().degreeNames[0], "texto 48");
     EXPECT_EQ(tables().questionnaire.itineraries[0], "texto 281");
-    EXPECT_EQ(tables().higherVocational.titles[0], "texto 294");
-    EXPECT_EQ(tables().higherVocational.accessLines[0], "texto 277");
+    EXPECT_EQ(enlace.vocational.titlesGS[0], "texto 294");
+    EXPECT_EQ(enlace.vocational.accessLinesGS[0], "texto 277");
 }
 
 TEST_F(DegreeLoadTest, OfferingsAndTheirDistinctTitles) {

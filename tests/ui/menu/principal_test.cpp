@@ -25,7 +25,7 @@
 #include "ui/menu/config_panel.h"
 #include "ui/menu/courses_panel.h"
 #include "ui/menu/facade.h"
-#include "ui/menu/roll_transition.h"
+#include "ui/shared/roll_transition.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/shared/shared_pictures.h"
 

@@ -1,0 +1,7 @@
+target_sources(velmora_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/star_map.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/questionnaire_check.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/questionnaire_load.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/questionnaire_readers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scoring.cpp
+)

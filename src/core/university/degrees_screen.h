@@ -1,0 +1,195 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/guidance/star_map.h"
+#include "core/university/degrees_screen_view.h"
+
+namespace velmora {
+
+class AddressOpener;
+class Enlace;
+class Shutdown;
+
+// The screen's own state, shared by all its views. Capacities of the original tables are kept
+// by the data limits; the lists here grow with what they hold, so nothing is written out of
+// bounds whatever the data.
+struct DegreesState {
+    static constexpr int kCommunities = 19;
+
+    int currentDegree = 0;
+    int pickedDegree = 0;
+    bool pickedFlag = false;
+
+    // Mode flags.
+    bool degreeMode = false;
+    bool degreeListMode = false;
+    bool doublesMode = false;
+    bool otherStudiesMode = false;
+    bool mastersMode = false;
+    bool artsMode = false;  // one of the four kinds is open
+    bool plasticArtsMode = false;
+    bool musicMode = false;
+    bool danceMode = false;
+    bool dramaMode = false;
+    bool printCollect = false;
+    bool branchListShown = false;
+    bool groupedTree = false;
+
+    // listgrados: the degree of each row (0 for a heading) and which rows are headings.
+    std::vector<int> rowDegree;
+    std::vector<bool> headerRow;
+    // The grid's contents as built: column 0 and column 1 of each row.
+    std::vector<std::string> workLines;
+    std::vector<std::string> workMarks;
+
+    // Where to study and the universities flow.
+    int clickedCommunity = 0;
+    std::vector<int> placeOfRow;  // ListComunidad row -> place (or double-degree group)
+    int currentPlace = 0;
+    std::vector<int> gridDegree;  // GridNotas row -> degree in the places grid, else 0
+    std::array<int, kCommunities + 1> communityFirstRow{};
+    // The community last clicked on the star map in the double-degrees view.
+    int doublesCommunity = 0;
+
+    // The texts behind the lists, as bytes.
+    std::vector<std::string> selLines;        // ListSel
+    std::vector<std::string> communityLines;  // ListComunidad
+    std::vector<std::array<std::string, 2>> gridCells;  // GridNotas
+
+    // Lines collected for the degree report while printCollect is set.
+    std::vector<std::string> printLines;
+    int whereToStudyStart = 0;  // index in printLines of the where-to-study section
+};
+
+// The model of the degrees screen TForm1: its menu, the degree browser (branches, the grouped
+// and flat degree lists, the four trees), the where-to-study view and the universities flow.
+// Handlers are named as the screen's events; after each one the widget takes the changes and
+// redraws what they name.
+class DegreesScreen final : public StarMapHost {
+public:
+    // Where BotMenuRetro leads.
+    enum class Leave { Assistant, Scene, MainMenu };
+
+    static constexpr int kDegreeColumnWidths[2] = {375, 12};  // listgrados
+    static constexpr int kGridColumnWidths[2] = {360, 60};    // GridNotas
+    static constexpr int kBranchRowHeight = 40;               // Listramas
+    static constexpr int kCommunityRowHeight = 17;            // ListComunidad
+    static constexpr int kTransitionMs = 1000;
+    static constexpr int kHintPauseMs = 5000;  // how long hints stay
+
+    DegreesScreen(Enlace& enlace, AddressOpener& opener);
+    ~DegreesScreen() override;
+
+    // FormCreate: loads the degree tables (LoadDegreeData, through RunSetUp) and sets every
+    // caption. False when the load was abandoned; the start-up tests the stop flag itself.
+    bool FormCreate();
+    // The captions alone, over tables already loaded.
+    void SetCaptions();
+
+    // The star map window that accompanies the screen (created before it).
+    void attachStarMap(StarMap* starMap);
+    StarMap* starMap() const { return starMap_; }
+
+    // Set while the screen was opened from the assistant (the global assistant mark).
+    void setAssistantMode(bool on) { assistantMode_ = on; }
+    bool assistantMode() const { return assistantMode_; }
+
+    const DegreesView& view() const { return view_; }
+    const DegreesState& state() const { return state_; }
+
+    // The changes since the last call; the widget applies them.
+    DegreesChanges takeChanges();
+    // Called at the end of every handler that changed something (and when the star map scrolls
+    // the grid).
+    void setOnChange(std::function<void()> listener) { onChange_ = std::move(listener); }
+
+    // --- Frame and menu -------------------------------------------------------------------
+    void botinformacionClick();
+    // The pointer over a menu button or submenu (BotMenuInfo, PanelMenu2, BotMenuArtes,
+    // BotMenuUni, BotMenuDobles, BotMenuDepor); any other control counts as the background.
+    void MenuMouseMove(DegreesControl over);
+    // The pointer over the screen's background: both submenus and PanelMapa hidden.
+    void FormMouseMove();
+    Leave BotMenuRetroClick();
+    // Closing the window: the exit question; true when the window may close.
+    bool FormCloseQuery(Shutdown& shutdown);
+
+    // --- Degree browser -------------------------------------------------------------------
+    void BotMenuGradosClick();
+    void ListramasClick(int row);
+    // Pointer over listgrados row `row` (-1 outside the cells).
+    void listgradosMouseMove(int row);
+    void listgradosMouseUp(int row);
+    void SelectDegree(int degree);
+    void ComboAgruChange(int index);
+    // Node by absolute index.
+    void TreeClick(int node);
+    void TreeDblClick(int node);
+    void ButtonRetroNClick();
+
+    // --- Where to study and universities (where_to_study.cpp) -----------------------------
+    void BotUniClick();
+    void BotMenuUniClick();
+    // Pointer at (x, y) of `mapa` in grid cells (pixel + 1, as RegionMapView passes them).
+    void mapaMouseMove(int x, int y);
+    void mapaClick();
+    void ListComunidadClick(int row);
+    void GridNotasDblClick(int row);
+    void BotIntUniMouseUp();
+    void BotRetrocederClick();
+
+    // StarMapHost.
+    bool starMapDoublesMode() const override { return state_.doublesMode; }
+    int starMapFirstRow(int community) const override;
+    void starMapScrollTo(int row) override;
+    void starMapDoublesCommunity(int community) override;
+
+private:
+    // Counts nested handler calls so that the listener hears of the changes once, when the
+    // outermost handler returns.
+    class Handler {
+    public:
+        explicit Handler(DegreesScreen& screen) : screen_(screen) { ++screen_.handlerDepth_; }
+        ~Handler() {
+            if (--screen_.handlerDepth_ > 0) return;
+            screen_.renderCommunityRows();
+            if (screen_.onChange_ && screen_.changes_.any()) screen_.onChange_();
+        }
+        Handler(const Handler&) = delete;
+        Handler& operator=(const Handler&) = delete;
+
+    private:
+        DegreesScreen& screen_;
+    };
+
+    void setVisible(DegreesControl control, bool on);
+    bool isVisible(DegreesControl control) const;
+    void setCursor(DegreesControl control, CursorKind kind);
+    void setTitleBar(const std::string& bytes);
+    void setSelLines(std::vector<std::string> lines);
+    void setCommunityLines(std::vector<std::string> lines);
+    void setGridCells(std::vector<std::array<std::string, 2>> cells);
+    void scroll(DegreesControl control, int topRow, bool clearSelection);
+    void showStarMap();
+    void hideStarMap();
+    void renderCommunityRows();
+    void touch(DegreesChanges::Part part) { changes_.parts |= part; }
+    void showDetailButtons();
+    void showPlaces();
+
+    Enlace& enlace_;
+    AddressOpener& opener_;
+    StarMap* starMap_ = nullptr;
+    bool assistantMode_ = false;
+    DegreesState state_;
+    DegreesView view_;
+    DegreesChanges changes_;
+    std::function<void()> onChange_;
+    int handlerDepth_ = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace velmora {
+
+// The panels' reveal and hide effects. A roll keeps the panel in its place and size while a
+// growing (or shrinking) band from its top edge shows it; a radial one shows it through a
+// circle growing from (or shrinking to) its centre.
+class RollTransition {
+  public:
+    // How long a transition takes when its caller names no time; 0 makes every transition
+    // immediate, whatever its caller asks (tests).
+    static void SetDuration(int milliseconds);
+    static int Duration();
+
+    // Shows the widget, unrolling it downwards.
+    static void Open(QWidget* widget);
+    // Rolls the widget up and hides it; `done` runs once it is hidden.
+    static void Close(QWidget* widget, std::function<void()> done = {});
+
+    enum class Shape { Roll, Radial };
+    // The same with a shape and a time of their own.
+    static void Open(QWidget* widget, Shape shape, int milliseconds);
+    static void Close(QWidget* widget, Shape shape, int milliseconds,
+                      std::function<void()> done = {});
+};
+
+}  // namespace velmora

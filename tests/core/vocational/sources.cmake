@@ -1,0 +1,7 @@
+target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/bundled_vocational_data_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vocational_check_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vocational_fixture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vocational_load_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vocational_queries_test.cpp
+)

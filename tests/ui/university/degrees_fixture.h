@@ -1,0 +1,204 @@
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/menu/doors.h"
+#include "core/menu/menu_navigation.h"
+#include "core/shared/display_mode.h"
+#include "core/shared/enlace.h"
+#include "core/shared/notice.h"
+#include "core/shared/settings_store.h"
+#include "core/shared/shutdown.h"
+#include "core/shared/startup.h"
+#include "support/recording_messages.h"
+#include "support/recording_opener.h"
+#include "support/temp_folder.h"
+#include "ui/guidance/MapaEstrellas.h"
+#include "ui/menu/principal.h"
+#include "ui/menu/section_targets.h"
+#include "ui/shared/roll_transition.h"
+#include "ui/shared/shared_pictures.h"
+#include "ui/university/grados.h"
+
+namespace velmora::testing {
+
+class FixedDisplay final : public Display {
+  public:
+    DisplayMode current() const override { return {1024, 768, 32}; }
+    std::optional<DisplayMode> mode(int) const override { return std::nullopt; }
+    void switchTo(const DisplayMode&, bool) override {}
+    void restore() override {}
+};
+
+// The notice dialog, answering as told and keeping the questions.
+class AnsweringNotice final : public Notice {
+  public:
+    bool question(const QString& text) override {
+        asked << text;
+        return answer;
+    }
+    std::optional<QString> askName(const QString&, const QString&) override { return std::nullopt; }
+    QStringList asked;
+    bool answer = false;
+};
+
+class CountingEnd final : public ProgramEnd {
+  public:
+    void showHome() override { ++homes; }
+    void end() override { ++ended; }
+    int homes = 0;
+    int ended = 0;
+};
+
+// The vocational files the degrees screen's set-up also reads.
+inline const std::vector<const char*>& VocationalFiles() {
+    static const std::vector<const char*> files = {
+        "cas/fp", "cas/reqfp", "cas/asignafp", "cas/familias", "lu1",
+        "lu2",    "lu3",       "lu4",          "datfpsphp",    "datluggsphp"};
+    return files;
+}
+
+// The data folder of the walk: the bundled one itself when it holds every file the degrees
+// screen reads; otherwise a copy of it in a temporary folder with small valid stand-ins of the
+// vocational files it lacks.
+class BundledCopy : public TempFolder {
+  public:
+    BundledCopy() {
+        const QDir bundled(QStringLiteral(VELMORA_BUNDLED_DATA));
+        bool complete = true;
+        for (const char* name : VocationalFiles())
+            complete = complete && QFile::exists(bundled.filePath(QString::fromLatin1(name)));
+        if (complete) {
+            dataFolder = bundled.path() + QLatin1Char('/');
+            return;
+        }
+        dataFolder = path();
+        copyFiles(bundled, QString());
+        for (const QString& language : {QStringLiteral("cas"), QStringLiteral("catVal"),
+                                        QStringLiteral("galego"), QStringLiteral("euskera")})
+            copyFiles(QDir(bundled.filePath(language)), language + QLatin1Char('/'));
+        standIn("cas/fp", {"-Sanidad", "Laboratorio Clinico y Biomedico"});
+        standIn("cas/reqfp", {"Bachillerato"});
+        standIn("cas/asignafp", std::vector<std::string>(52, "asignatura"));
+        standIn("cas/familias", {"1Actividades fisicas y deportivas"});
+        for (const char* list : {"lu1", "lu2", "lu3", "lu4"}) standIn(list, {"1Centro de prueba"});
+        standIn("datfpsphp", {"0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;21",
+                              "1;0;0;0;1;0;0;0;0;0;0;0;0;0;0;0;0;1;0;0;0;0;0;21"});
+        standIn("datluggsphp", {"1;2", "0", "0", "0"});
+    }
+
+    QString dataFolder;  // with a trailing separator
+    QStringList standIns;
+
+  private:
+    void copyFiles(const QDir& from, const QString& to) {
+        QDir().mkpath(file(to));
+        for (const QString& name : from.entryList(QDir::Files))
+            QFile::copy(from.filePath(name), file(to + name));
+    }
+    void standIn(const char* name, const std::vector<std::string>& lines) {
+        const QString relative = QString::fromLatin1(name);
+        if (QFile::exists(file(relative))) return;
+        writeLines(relative, lines);
+        standIns << relative;
+    }
+};
+
+// Opens the sections the way the program's routes do: the target's steps, then the screen.
+class ScreenRoutes final : public MenuNavigation {
+  public:
+    bool openSection(const SectionTarget& target) override {
+        QWidget* screen = find(target.screen);
+        opened << QString::fromLatin1(target.screen.data(),
+                                      static_cast<qsizetype>(target.screen.size()));
+        if (!screen) return false;
+        PrepareSection(screen, target, false);
+        screen->show();
+        return true;
+    }
+    bool returnToScene() override { return false; }
+
+    std::function<QWidget*(std::string_view)> find;
+    QStringList opened;
+};
+
+// The program's start-up over the copied folder, in Castilian without the scene, and the three
+// screens of the walk: the star map, the degrees screen and the main menu.
+class DegreesProgram {
+  public:
+    DegreesProgram() {
+        RollTransition::SetDuration(0);
+        ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QStringLiteral("0")},
+                         {pictures, 9});
+        enlace->settings.schoolName = QStringLiteral("IES Miralbueno   ");
+        routes.find = [this](std::string_view name) -> QWidget* {
+            if (name == "TForm1") return degrees.get();
+            if (name == "TForm7") return stars.get();
+            if (name == "Tform0") return menu.get();
+            return nullptr;
+        };
+    }
+
+    // Creates the screens in the start-up's order: the star map before the degrees screen.
+    void createScreens() {
+        stars = std::make_unique<TForm7>(*enlace, pictures);
+        degrees = std::make_unique<TForm1>(
+            DegreesPlatform{*enlace, pictures, shutdown, opener, stars.get(), routes.find});
+        menu = std::make_unique<Tform0>(MenuPlatform{*enlace, pictures, display, shutdown, routes,
+                                                     opener, SettingsStore(store->file())});
+    }
+
+    BundledCopy folder;
+    RecordingMessages messages;
+    std::unique_ptr<Enlace> enlace =
+        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.dataFolder));
+    std::unique_ptr<SettingsStore> store =
+        std::make_unique<SettingsStore>(folder.file(QStringLiteral("config/velmora.ini")));
+    SharedPictures pictures;
+    FixedDisplay display;
+    AnsweringNotice notice;
+    CountingEnd end;
+    Shutdown shutdown{*enlace, display, notice, end};
+    RecordingOpener opener;
+    ScreenRoutes routes;
+    std::unique_ptr<TForm7> stars;
+    std::unique_ptr<TForm1> degrees;
+    std::unique_ptr<Tform0> menu;
+};
+
+inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at,
+                      Qt::MouseButton button = Qt::LeftButton) {
+    QMouseEvent event(
+        type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button,
+        type == QEvent::MouseMove || type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+        Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// A press and release at `at`, after a move there.
+inline void ClickAt(QWidget* widget, QPoint at) {
+    SendMouse(widget, QEvent::MouseMove, at);
+    SendMouse(widget, QEvent::MouseButtonPress, at);
+    SendMouse(widget, QEvent::MouseButtonRelease, at);
+}
+
+inline void DoubleClickAt(QWidget* widget, QPoint at) {
+    ClickAt(widget, at);
+    SendMouse(widget, QEvent::MouseButtonDblClick, at);
+    SendMouse(widget, QEvent::MouseButtonRelease, at);
+}
+
+// The centre of row `row` of a grid or list, in its viewport.
+inline QPoint RowCentre(QAbstractItemView* view, int row, int column = 0) {
+    return view->visualRect(view->model()->index(row, column)).center();
+}
+
+}  // namespace velmora::testing
