@@ -86,3 +86,26 @@ class Output:
     def binary(self, relative, data):
         with open(self._path(relative), 'wb') as f:
             f.write(data)
+
+
+def number_list(text, what):
+    """The integers of a comma-separated source field ("3, 7,12"); blanks and empty items skip."""
+    try:
+        return [int(v) for v in text.split(',') if v.strip()]
+    except ValueError as error:
+        raise SourceError(f'{what}: "{text}" is not a list of numbers') from error
+
+
+def read_once(build):
+    """A load() that builds a data set's numbered sources once per generation and then hands out
+    the same object, so that the modules that share numbers agree and the sources are read once."""
+    built = []
+
+    def load():
+        if not built:
+            built.append(build())
+        return built[0]
+
+    load.__doc__ = build.__doc__
+    return load
+

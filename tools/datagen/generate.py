@@ -15,10 +15,11 @@ import sys
 sys.dont_write_bytecode = True  # the sources folder stays free of caches
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-from datagen import arts, other_studies, questionnaires, statistics, universities  # noqa: E402
+from datagen import arts, centres, certificates, other_studies, questionnaires, statistics, universities, vocational  # noqa: E402
 from datagen.common import Output, SourceError  # noqa: E402
 
-DATA_SETS = [universities, other_studies, arts, statistics, questionnaires]
+DATA_SETS = [universities, other_studies, arts, statistics, questionnaires, certificates, vocational,
+             centres]
 
 REPOSITORY = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DATA_FOLDER = os.path.join(REPOSITORY, 'data', 'velmora20_21')

@@ -11,7 +11,7 @@ cannot drift apart."""
 import itertools
 import os
 
-from .common import LANGUAGES, SourceError, fit, read_text, read_tsv
+from .common import LANGUAGES, SourceError, fit, number_list, read_once, read_text, read_tsv
 
 FOLDER = 'questionnaires'
 GROUPS = 13            # itinerary groups of the ESO questionnaire
@@ -26,12 +26,6 @@ MAX_VALUE = 255
 def texts(language, name):
     return read_text(os.path.join(FOLDER, language, name + '.txt'))
 
-
-def number_list(text, what):
-    try:
-        return [int(v) for v in text.split(',') if v.strip()]
-    except ValueError as error:
-        raise SourceError(f'{what}: "{text}" is not a list of numbers') from error
 
 
 def counted_lines(rows, count, what):
@@ -237,3 +231,22 @@ def generate(out):
     write_advice(out)
     write_intermediate(out)
     write_professions(out)
+
+
+class Numbers:
+    """What other data sets point at by number: professions (lines of "profesio") and the items
+    of the intermediate questionnaire (item i is line 11 + i of "cuesgm")."""
+
+    def __init__(self):
+        self.profession_rows = read_tsv(os.path.join(FOLDER, 'professions.tsv'))
+        self.professions = len(self.profession_rows)
+        self.intermediate_items = len(read_tsv(os.path.join(FOLDER, 'intermediate.tsv')))
+
+    def profession_names(self, language='cas'):
+        return texts(language, 'profesio')
+
+    def item_texts(self, language='cas'):
+        return texts(language, 'cuesgm')[AREAS:]
+
+
+load = read_once(Numbers)

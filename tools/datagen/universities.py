@@ -8,7 +8,9 @@ numbers, degree codes) is a line number, and is computed here from the keys of t
 import os
 import re
 
-from .common import LANGUAGES, SourceError, fit, read_text, read_tsv, spanish_sort_key, wrap
+from . import questionnaires
+from .common import (LANGUAGES, SourceError, fit, read_once, read_text, read_tsv, spanish_sort_key,
+                     wrap)
 from .pdf import Document
 
 # The fixed province-code table of the vocational screens, entries 1..64.
@@ -117,6 +119,20 @@ class Data:
 
     # --- degrees, groups, titles, subjects --------------------------------------------------
 
+    def _professions(self, degree):
+        """Fields 4-7: the professions the degree leads to, rows of the questionnaire data."""
+        try:
+            rows = [int(p) for p in degree['professions'].split(',') if p.strip()]
+        except ValueError as error:
+            raise SourceError(f'degrees.tsv: {degree["key"]}: '
+                              f'professions "{degree["professions"]}"') from error
+        count = questionnaires.load().professions
+        if (not rows or len(rows) > 4 or len(set(rows)) != len(rows)
+                or any(not 1 <= p <= count for p in rows)):
+            raise SourceError(f'degrees.tsv: {degree["key"]}: professions are one to four distinct '
+                              f'rows of professions.tsv (1..{count})')
+        return rows + [0] * (4 - len(rows))
+
     def _degrees(self):
         self.groups = read_tsv('groups.tsv')
         self.group_number = {g['key']: n for n, g in enumerate(self.groups, start=1)}
@@ -156,6 +172,7 @@ class Data:
                 if len(keys) > 4 or any(k not in self.subject_number for k in keys):
                     raise SourceError(f'degrees.tsv: {d["key"]}: subjects {d["subjects"]}')
                 d['subject_list'] = [self.subject_number[k] for k in keys] + [0] * (4 - len(keys))
+            d['profession_list'] = self._professions(d)
         for g in self.groups:
             for language in LANGUAGES:
                 fit(g[language], 60, f'groups.tsv {language}')
@@ -231,15 +248,7 @@ class Data:
                 raise SourceError(f'doubles.tsv: {key} has more than 50 double degrees')
 
 
-def load():
-    """The numbered university sources (read once per generation)."""
-    global _DATA
-    if _DATA is None:
-        _DATA = Data()
-    return _DATA
-
-
-_DATA = None
+load = read_once(Data)
 
 
 # --- the files ---------------------------------------------------------------------------------
@@ -275,7 +284,7 @@ def write_attributes(out, data):
     lines = []
     for d in data.degrees:
         fields = [int(d['branch']), data.group_number.get(d['group'], 0), *d['itinerary_list'],
-                  0, 0, 0, 0,  # the professions of the degree: the questionnaire data names them
+                  *d['profession_list'],
                   int(d['family']), data.code(d['key']), *d['subject_list']]
         lines.append(';'.join(str(f) for f in fields))
     out.text('datgradosphp', lines)
