@@ -79,7 +79,7 @@ struct CapacityScreen {
             q.activityCodes.push_back("A" + std::to_string(100 + a));
             q.activityNames.push_back("Actividad " + std::to_string(a));
         }
-        q.professions.assign(1, Profession{});
+        q.professions.assign(1, ProfessionRecord{});
         for (int p = 1; p <= kProfessions; ++p)
             q.professions.push_back({"P" + std::to_string(100 + p),
                                      "A" + std::to_string(100 + p % kActivities + 1), "Profesión"});

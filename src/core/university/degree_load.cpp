@@ -1,5 +1,6 @@
 #include "core/university/degree_load.h"
 
+#include "core/guidance/questionnaire_readers.h"
 #include "core/shared/data_error.h"
 #include "core/shared/enlace.h"
 #include "core/university/degree_readers.h"
@@ -65,7 +66,7 @@ void ReadLanguageFiles(Enlace& enlace, DegreeTables& tables) {
         }
     }
     tables.itineraryCount = DegreeTables::kItineraries;
-    keys.professions = ReadProfessions(file("profesio"));
+    keys.professions = ReadProfessionRecords(file("profesio"));
 
     tables.groupingPrompt = enlace.texts[kGroupingPrompt];
     for (size_t i = 0; i < kGroupingItems.size(); ++i)

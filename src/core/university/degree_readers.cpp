@@ -138,19 +138,4 @@ bool ReadDoubleDegrees(const QString& path, const DegreeTables& tables, Messages
     return true;
 }
 
-std::vector<Profession> ReadProfessions(const QString& path) {
-    const TextLines file = ReadTextFile(path);
-    RequireAtMost(file, static_cast<size_t>(DegreeTables::kProfessions), path);
-    std::vector<Profession> professions(1);
-    for (std::string_view line : file.lines) {
-        const std::string extended = std::string(line) + std::string(22, ' ');
-        Profession profession;
-        profession.code = extended.substr(0, 4);
-        profession.activityCode = extended.substr(5, 4);
-        profession.name = std::string(Columns(extended, 11, 50));
-        professions.push_back(std::move(profession));
-    }
-    return professions;
-}
-
 }  // namespace velmora

@@ -46,8 +46,4 @@ bool ReadDoubleDegrees(const QString& path, const DegreeTables& tables, Messages
 
 inline constexpr const char* kDoublesErrorMessage = "ERROR en fichero de dobles";
 
-// "profesio" as the degrees screen reads it: each line extended with 22 blanks, then the code
-// (columns 1-4), the activity code (6-9) and the name (11-50). At most 250 lines.
-std::vector<Profession> ReadProfessions(const QString& path);
-
 }  // namespace velmora

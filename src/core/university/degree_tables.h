@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/guidance/questionnaire_tables.h"
 #include "core/shared/readers.h"
 #include "core/shared/tables.h"
 
@@ -32,13 +33,6 @@ struct DoubleDegreeGroup {
     std::vector<DoubleDegreeEntry> entries;
 };
 
-// The three fields of a "profesio" line that the degrees screen uses.
-struct Profession {
-    std::string code;          // columns 1-4
-    std::string activityCode;  // columns 6-9
-    std::string name;          // columns 11-50
-};
-
 // Files of the questionnaires that the degrees screen's set-up reads; the guidance screens give
 // them their meaning.
 struct QuestionnaireLoads {
@@ -46,7 +40,7 @@ struct QuestionnaireLoads {
     LineTable activities = MakeRawTable();      // "activida"
     std::vector<std::string> activityCodes;     // columns 1-4 of activity k in entry k (from 1)
     std::vector<std::string> activityNames;     // columns 6 on, at most 60 characters
-    std::vector<Profession> professions;        // profession k in entry k (from 1)
+    std::vector<ProfessionRecord> professions;        // profession k in entry k (from 1)
     ByteGrid qualityKeys = MakeCountedBytesTable();   // "cuestiocua"
     ByteGrid interestKeys = MakeCountedBytesTable();  // "cuestioint"
     ByteGrid esoKeys = MakeCountedBytesTable();       // "cuestioESO"

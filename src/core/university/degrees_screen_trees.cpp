@@ -108,7 +108,7 @@ std::vector<TreeNode> TreeByActivity(const DegreeTables& tables) {
         std::vector<bool> ofActivity(static_cast<size_t>(std::max(professions, 0)) + 1);
         int collected = 0;
         for (int p = 1; p <= professions && collected < DegreeTables::kProfessions; ++p) {
-            const Profession& profession = keys.professions[static_cast<size_t>(p)];
+            const ProfessionRecord& profession = keys.professions[static_cast<size_t>(p)];
             if (profession.code == code || profession.activityCode == code) {
                 ofActivity[static_cast<size_t>(p)] = true;
                 ++collected;

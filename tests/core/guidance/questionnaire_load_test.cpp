@@ -276,5 +276,17 @@ TEST_F(ProfessionsLoadTest, RefusesWhatWouldBreakItsTables) {
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+TEST(ReadProfessionRecordsTest, ReadsCodeActivityAndNameOfShortLines) {
+    TempFolder folder;
+    const auto professions = ReadProfessionRecords(
+        folder.writeLines(QStringLiteral("profesio"), {"P001 A002 Enfermera", "P2"}));
+    ASSERT_EQ(professions.size(), 3u);
+    EXPECT_EQ(professions[1].code, "P001");
+    EXPECT_EQ(professions[1].activityCode, "A002");
+    // The line is extended with 22 blanks before columns 11-50 are taken.
+    EXPECT_EQ(professions[1].name, "Enfermera" + std::string(22, ' '));
+    EXPECT_EQ(professions[2].code, "P2  ");
+}
+
 }  // namespace
 }  // namespace velmora

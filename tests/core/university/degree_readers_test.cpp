@@ -92,18 +92,6 @@ TEST(ReadSubjectsTest, CutsTo70AndRefusesMoreThan100Subjects) {
     EXPECT_EQ(subjects.count, 2);  // the refused file stored nothing
 }
 
-TEST(ReadProfessionsTest, ReadsCodeActivityAndNameOfShortLines) {
-    TempFolder folder;
-    const auto professions = ReadProfessions(
-        folder.writeLines(QStringLiteral("profesio"), {"P001 A002 Enfermera", "P2"}));
-    ASSERT_EQ(professions.size(), 3u);
-    EXPECT_EQ(professions[1].code, "P001");
-    EXPECT_EQ(professions[1].activityCode, "A002");
-    // The line is extended with 22 blanks before columns 11-50 are taken.
-    EXPECT_EQ(professions[1].name, "Enfermera" + std::string(22, ' '));
-    EXPECT_EQ(professions[2].code, "P2  ");
-}
-
 // --- "dobles" ------------------------------------------------------------------------------
 
 class DoublesTest : public ::testing::Test {
