@@ -8,6 +8,7 @@
 #include "core/guidance/questionnaire_load.h"
 #include "core/guidance/questionnaire_readers.h"
 #include "core/shared/cp1252.h"
+#include "core/shared/cross_file_check.h"
 #include "core/shared/data_error.h"
 #include "core/shared/data_paths.h"
 #include "core/shared/fields.h"
@@ -24,14 +25,6 @@ constexpr int kRankedNameWidth = 45;  // what the ESO ranking shows of a group n
 constexpr int kSecondGroupKey = 20;   // the second recommendation finds its group by these
 constexpr int kPagePhrases = 44;      // four pages of eleven phrases
 constexpr int kKeptStatements = 3;    // a student goes on with one to three statements
-
-// The catalogue pass shows the missing-file messages; here a missing file is just skipped.
-class QuietMessages final : public Messages {
-  public:
-    void showMessage(const QString&) override {}
-    void reportError(const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
-};
 
 int Length(std::string_view text) {
     return static_cast<int>(TrimRight(text).size());
@@ -63,10 +56,10 @@ std::vector<std::string> Keys(const std::vector<Record>& records, Key key) {
     return keys;
 }
 
-class QuestionnaireChecker {
+class QuestionnaireChecker : private CrossFileCheck {
   public:
     QuestionnaireChecker(const DataPaths& paths, std::vector<DataProblem>& problems)
-        : paths_(paths), problems_(problems), readers_(messages_, stop_, buffer_) {}
+        : CrossFileCheck(paths, problems), readers_(messages_, stop_, buffer_) {}
 
     void run() {
         readKeys();
@@ -85,10 +78,6 @@ class QuestionnaireChecker {
     }
 
   private:
-    void add(const QString& file, int line, const QString& reason) {
-        problems_.push_back({file, line, reason});
-    }
-
     template <typename F>
     auto attempt(const QString& path, F read, bool report) -> std::optional<decltype(read())> {
         if (!QFileInfo(path).isFile()) return std::nullopt;
@@ -492,8 +481,6 @@ class QuestionnaireChecker {
         }
     }
 
-    const DataPaths& paths_;
-    std::vector<DataProblem>& problems_;
     QuietMessages messages_;
     bool stop_ = false;
     LineBuffer buffer_;

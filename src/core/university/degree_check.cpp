@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/shared/cp1252.h"
+#include "core/shared/cross_file_check.h"
 #include "core/shared/data_error.h"
 #include "core/shared/data_paths.h"
 #include "core/shared/fields.h"
@@ -54,10 +55,10 @@ std::string Key(int code) {
 
 QString Text(std::string_view bytes) { return cp1252::Decode(bytes.substr(0, 50)); }
 
-class DegreeChecker {
+class DegreeChecker : private CrossFileCheck {
 public:
     DegreeChecker(const DataPaths& paths, std::vector<DataProblem>& problems)
-        : paths_(paths), problems_(problems) {}
+        : CrossFileCheck(paths, problems) {}
 
     void run() {
         checkLanguageCounts();
@@ -76,15 +77,6 @@ public:
     }
 
 private:
-    void add(const QString& file, int line, const QString& reason) {
-        problems_.push_back({file, line, reason});
-    }
-
-    QString dataFile(const char* name) const { return paths_.dataFile(QLatin1String(name)); }
-    QString languageFile(int code, const char* name) const {
-        return paths_.languageFolder(code) + QLatin1String(name);
-    }
-
     // Lines longer than what the reader keeps lose their end: report the first one.
     void checkWidth(const QString& path, const TextLines& file, int width) {
         for (size_t i = 0; i < file.lines.size(); ++i) {
@@ -572,8 +564,6 @@ private:
         }
     }
 
-    const DataPaths& paths_;
-    std::vector<DataProblem>& problems_;
     int degrees_ = 0;
     int groups_ = 0;
     int titles_ = 0;

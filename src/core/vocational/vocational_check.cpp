@@ -8,6 +8,7 @@
 #include <set>
 
 #include "core/shared/cp1252.h"
+#include "core/shared/cross_file_check.h"
 #include "core/shared/data_error.h"
 #include "core/shared/data_paths.h"
 #include "core/shared/fields.h"
@@ -28,14 +29,6 @@ constexpr int kCatalonia = 9;
 constexpr int kMadrid = 13;
 constexpr int kGroupsLine = 30;
 constexpr int kBasicGroupsLine = 40;
-
-// The rules read the files quietly: what a reader says about a file is the catalogue pass's.
-class QuietMessages final : public Messages {
-  public:
-    void showMessage(const QString&) override {}
-    void reportError(const QString&) override {}
-    bool askYesNo(const QString&, const QString&) override { return false; }
-};
 
 std::optional<TextLines> TryRead(const QString& path) {
     if (!QFileInfo(path).isFile()) return std::nullopt;
@@ -116,10 +109,10 @@ bool SameName(std::string_view a, std::string_view b) {
     return cp1252::Decode(Trim(a)).compare(cp1252::Decode(Trim(b)), Qt::CaseInsensitive) == 0;
 }
 
-class VocationalChecker {
+class VocationalChecker : private CrossFileCheck {
   public:
     VocationalChecker(const DataPaths& paths, std::vector<DataProblem>& problems)
-        : paths_(paths), problems_(problems) {}
+        : CrossFileCheck(paths, problems) {}
 
     void run() {
         readReferences();
@@ -139,14 +132,6 @@ class VocationalChecker {
     }
 
   private:
-    void add(const QString& file, int line, const QString& reason) {
-        problems_.push_back({file, line, reason});
-    }
-    QString dataFile(const char* name) const { return paths_.dataFile(QLatin1String(name)); }
-    QString languageFile(int code, const char* name) const {
-        return paths_.languageFolder(code) + QLatin1String(name);
-    }
-
     void checkWidth(const QString& path, const TextLines& file, int width, int headerWidth) {
         for (size_t i = 0; i < file.lines.size(); ++i) {
             const int length = static_cast<int>(TrimRight(file.lines[i]).size());
@@ -610,8 +595,6 @@ class VocationalChecker {
         }
     }
 
-    const DataPaths& paths_;
-    std::vector<DataProblem>& problems_;
     QuietMessages quiet_;
     bool stop_ = false;
     LineBuffer buffer_;
