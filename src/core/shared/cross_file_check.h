@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "core/shared/data_check.h"
 #include "core/shared/data_paths.h"
+#include "core/shared/data_error.h"
 #include "core/shared/messages.h"
+#include "core/shared/text_file.h"
 
 namespace velmora {
 
@@ -17,6 +21,17 @@ class QuietMessages final : public Messages {
     void reportError(const QString&) override {}
     bool askYesNo(const QString&, const QString&) override { return false; }
 };
+
+// A file for a rule to look at, or nothing when it is absent or unreadable: the catalogue pass
+// has reported that already.
+inline std::optional<TextLines> TryRead(const QString& path) {
+    if (!QFileInfo(path).isFile()) return std::nullopt;
+    try {
+        return ReadTextFile(path);
+    } catch (const DataError&) {
+        return std::nullopt;
+    }
+}
 
 // What every data set's cross-file checker shares: the folder's paths and the list it adds to.
 class CrossFileCheck {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/shared/cp1252.h"
+#include "core/shared/cross_file_check.h"
 #include "core/shared/data_error.h"
 #include "core/shared/data_paths.h"
 #include "core/shared/interface_texts.h"
@@ -18,14 +19,6 @@ namespace {
 // Interface lines whose text is longer than its slot on purpose (the screen shows the cut text).
 // None so far; a line listed here is still read and cut by the program as usual.
 constexpr int kCutOnPurpose[] = {0};
-
-std::optional<TextLines> TryRead(const QString& path) {
-    try {
-        return ReadTextFile(path);
-    } catch (const DataError&) {
-        return std::nullopt;  // the catalogue pass reports missing files
-    }
-}
 
 void CheckTexts(const DataPaths& paths, std::vector<DataProblem>& problems) {
     std::optional<int> reference;

@@ -30,15 +30,6 @@ constexpr int kMadrid = 13;
 constexpr int kGroupsLine = 30;
 constexpr int kBasicGroupsLine = 40;
 
-std::optional<TextLines> TryRead(const QString& path) {
-    if (!QFileInfo(path).isFile()) return std::nullopt;
-    try {
-        return ReadTextFile(path);
-    } catch (const DataError&) {
-        return std::nullopt;
-    }
-}
-
 int LineCount(const TextLines& file) {
     return static_cast<int>(file.lines.size());
 }
