@@ -6,6 +6,7 @@
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
 #include "ui/university/grados.h"
+#include "ui/vocational/pasarelaFP.h"
 
 namespace velmora {
 
@@ -37,6 +38,7 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
              return new Tform0(MenuPlatform{c.enlace, c.pictures, c.display, c.shutdown,
                                             c.navigation, c.opener, c.settingsStore});
          }},
+        {"TForm6", [](ScreenContext& c) -> QWidget* { return new TForm6(c.enlace, c.opener); }},
         {"TForm7", [](ScreenContext& c) -> QWidget* { return new TForm7(c.enlace, c.pictures); }},
         // Its set-up reads the degree tables; a missing file sets the stop flag, which the
         // start-up tests right after.
