@@ -203,8 +203,11 @@ void TForm6::apply(const CutOffChanges& changes) {
     if (changes.has(CutOffChanges::Documents)) {
         ListUnis->clear();
         ListUnis->addItems(view.documents);
-        for (int i = 0; i < ListUnis->count(); ++i)
-            ListUnis->item(i)->setSizeHint(QSize(0, CutOffWindow::kDocumentRowHeight));
+        for (int i = 0; i < ListUnis->count(); ++i) {
+            QListWidgetItem* item = ListUnis->item(i);
+            item->setSizeHint(QSize(0, CutOffWindow::kDocumentRowHeight));
+            item->setToolTip(item->text());  // a long name is cut by the list's edge
+        }
         ListUnis->setCurrentRow(view.selectedDocument);
     }
     if (changes.has(CutOffChanges::Panels)) {

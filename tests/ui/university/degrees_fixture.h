@@ -27,6 +27,7 @@
 #include "ui/shared/roll_transition.h"
 #include "ui/shared/shared_pictures.h"
 #include "ui/university/grados.h"
+#include "ui/vocational/pasarelaFP.h"
 
 namespace velmora::testing {
 
@@ -82,6 +83,7 @@ class BundledCopy : public TempFolder {
         }
         dataFolder = path();
         copyFiles(bundled, QString());
+        copyFiles(QDir(bundled.filePath(QStringLiteral("pdf"))), QStringLiteral("pdf/"));
         for (const QString& language : {QStringLiteral("cas"), QStringLiteral("catVal"),
                                         QStringLiteral("galego"), QStringLiteral("euskera")})
             copyFiles(QDir(bundled.filePath(language)), language + QLatin1Char('/'));
@@ -141,14 +143,17 @@ class DegreesProgram {
         enlace->settings.schoolName = QStringLiteral("IES Miralbueno   ");
         routes.find = [this](std::string_view name) -> QWidget* {
             if (name == "TForm1") return degrees.get();
+            if (name == "TForm6") return cutOff.get();
             if (name == "TForm7") return stars.get();
             if (name == "Tform0") return menu.get();
             return nullptr;
         };
     }
 
-    // Creates the screens in the start-up's order: the star map before the degrees screen.
+    // Creates the screens in the start-up's order: the cut-off window and the star map before
+    // the degrees screen.
     void createScreens() {
+        cutOff = std::make_unique<TForm6>(*enlace, opener);
         stars = std::make_unique<TForm7>(*enlace, pictures);
         degrees = std::make_unique<TForm1>(
             DegreesPlatform{*enlace, pictures, shutdown, opener, stars.get(), routes.find});
@@ -169,6 +174,7 @@ class DegreesProgram {
     Shutdown shutdown{*enlace, display, notice, end};
     RecordingOpener opener;
     ScreenRoutes routes;
+    std::unique_ptr<TForm6> cutOff;
     std::unique_ptr<TForm7> stars;
     std::unique_ptr<TForm1> degrees;
     std::unique_ptr<Tform0> menu;
