@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocale>
 #include <algorithm>
+#include <span>
 
 #include "core/menu/menu_texts.h"
 #include "core/shared/cp1252.h"
@@ -31,27 +32,40 @@ std::string RightAligned(int value, size_t width) {
     return text;
 }
 
+// The cut-off marks of degree d, entries 1..n of its list (n its own count).
+std::span<const std::uint8_t> MarksOf(const DegreeTables& tables, int degree) {
+    const std::span<const std::uint8_t> row = tables.offerings.cutOffTenths.row(degree);
+    if (row.empty()) return row;
+    return row.subspan(1, std::min<size_t>(row[0], row.size() - 1));
+}
+
 }  // namespace
 
 std::vector<HighCutOffRow> ListHighCutOffs(const DegreeTables& tables, int threshold) {
     std::vector<HighCutOffRow> rows;
-    const ByteGrid& marks = tables.offerings.cutOffTenths;
-    const ByteGrid& places = tables.offerings.places;
     for (int d = 1; d <= tables.degreeCount(); ++d) {
-        HighCutOffRow row;
-        row.degree = d;
-        const int n = marks.at(d, 0);
-        for (int i = 1; i <= n; ++i) {
-            const int mark = marks.at(d, i);
-            if (mark == DegreeTables::kNoMark) continue;
-            ++row.marked;
-            if (mark < threshold) continue;
-            row.places.push_back(places.at(d, i));
-            row.marks.push_back(mark);
+        int qualifying = 0;
+        int marked = 0;
+        for (const int mark : MarksOf(tables, d)) {
+            const bool hasMark = mark != DegreeTables::kNoMark;
+            marked += hasMark;
+            qualifying += hasMark && mark >= threshold;
         }
-        if (!row.places.empty()) rows.push_back(std::move(row));
+        if (qualifying > 0) rows.push_back({d, qualifying, marked});
     }
     return rows;
+}
+
+std::vector<MarkedOffering> OfferingsReaching(const DegreeTables& tables, int degree,
+                                              int threshold) {
+    std::vector<MarkedOffering> out;
+    const std::span<const std::uint8_t> marks = MarksOf(tables, degree);
+    for (size_t i = 0; i < marks.size(); ++i) {
+        const int mark = marks[i];
+        if (mark == DegreeTables::kNoMark || mark < threshold) continue;
+        out.push_back({tables.offerings.places.at(degree, static_cast<int>(i) + 1), mark});
+    }
+    return out;
 }
 
 std::string CountsText(int qualifying, int marked) {
@@ -150,6 +164,7 @@ void CutOffWindow::thresholdClick(int index) {
 
 void CutOffWindow::ListHighCutOffs(int threshold) {
     const DegreeTables& tables = enlace_.degreeTables;
+    threshold_ = threshold;
     rows_ = velmora::ListHighCutOffs(tables, threshold);
     view_.degreesShown = true;
     view_.degreeRows.clear();
@@ -157,7 +172,7 @@ void CutOffWindow::ListHighCutOffs(int threshold) {
     for (const HighCutOffRow& row : rows_) {
         const std::string_view name = Bounded(tables.degreeNames[row.degree], kNameWidth);
         view_.degreeRows.push_back(
-            {cp1252::Decode(name), QString::fromLatin1(CountsText(row.count(), row.marked))});
+            {cp1252::Decode(name), QString::fromLatin1(CountsText(row.qualifying, row.marked))});
     }
     touch(CutOffChanges::Degrees);
 }
@@ -170,10 +185,9 @@ void CutOffWindow::LClick(int row) {
     touch(CutOffChanges::Labels);
     view_.offeringsShown = true;
     view_.offeringRows.clear();
-    view_.offeringRows.reserve(chosen.places.size());
-    for (size_t e = 0; e < chosen.places.size(); ++e)
-        view_.offeringRows.push_back({cp1252::Decode(tables.place(chosen.places[e]).name),
-                                      QString::fromLatin1(FormatCutOff(chosen.marks[e]))});
+    for (const MarkedOffering& offering : OfferingsReaching(tables, chosen.degree, threshold_))
+        view_.offeringRows.push_back({cp1252::Decode(tables.place(offering.place).name),
+                                      QString::fromLatin1(FormatCutOff(offering.mark))});
     touch(CutOffChanges::Offerings);
     notify();
 }

@@ -13,20 +13,28 @@ class AddressOpener;
 class Enlace;
 struct DegreeTables;
 
-// A degree with offerings whose cut-off mark reaches a threshold: those offerings (place and
-// mark in tenths, in the order of the degree's list) and how many of its offerings have a mark.
+// A degree with offerings whose cut-off mark reaches a threshold: how many do, and how many of
+// its offerings have a mark at all.
 struct HighCutOffRow {
     int degree = 0;
+    int qualifying = 0;
     int marked = 0;
-    std::vector<int> places;
-    std::vector<int> marks;
-    int count() const { return static_cast<int>(places.size()); }
 };
 
 // ListHighCutOffs: every degree, in the order of the degrees table, that has at least one
 // offering marked `threshold` tenths or more. An offering without a mark (10) counts nowhere.
-// Every qualifying degree and offering is kept, however many there are.
+// Every qualifying degree is kept, however many there are.
 std::vector<HighCutOffRow> ListHighCutOffs(const DegreeTables& tables, int threshold);
+
+// One offering of a degree: its place and its cut-off mark in tenths.
+struct MarkedOffering {
+    int place = 0;
+    int mark = 0;
+    friend bool operator==(const MarkedOffering&, const MarkedOffering&) = default;
+};
+
+// The offerings of degree d marked `threshold` tenths or more, in the order of its list.
+std::vector<MarkedOffering> OfferingsReaching(const DegreeTables& tables, int degree, int threshold);
 
 // The count column of a degree row: " 3  (12)", each number right-aligned in two characters.
 std::string CountsText(int qualifying, int marked);
@@ -106,7 +114,8 @@ public:
     void FormCreate();
 
     const CutOffView& view() const { return view_; }
-    // The rows behind L (HighCutOffRows), kept until the next threshold is chosen.
+    // The rows behind L (HighCutOffRows), kept until the next threshold is chosen; a row's
+    // offerings are found again when it is clicked.
     const std::vector<HighCutOffRow>& highCutOffRows() const { return rows_; }
 
     // Called after every handler that changed something; the widget takes the changes.
@@ -149,6 +158,7 @@ private:
     CutOffView view_;
     CutOffChanges changes_;
     std::vector<HighCutOffRow> rows_;
+    int threshold_ = 0;  // the one rows_ were found for
     std::function<void()> onChange_;
 };
 
