@@ -24,9 +24,8 @@ void OpenDocument(AddressOpener& opener, Messages& messages, const QString& path
         return;
     }
     // The viewer may fail after this returns; Messages outlives every screen.
-    opener.openDocument(path, [&messages, path] {
-        messages.showMessage(DocumentNotOpenedMessage(path));
-    });
+    opener.openDocument(
+        path, [&messages, path] { messages.showMessage(DocumentNotOpenedMessage(path)); });
 }
 
 }  // namespace velmora

@@ -42,11 +42,16 @@ constexpr int kBranch5[] = {3, 21, 19, 11};
 
 std::span<const int> RecommendedFor(int branch) {
     switch (branch) {
-        case 2: return kBranch2;
-        case 3: return kBranch3;
-        case 4: return kBranch4;
-        case 5: return kBranch5;
-        default: return {};
+        case 2:
+            return kBranch2;
+        case 3:
+            return kBranch3;
+        case 4:
+            return kBranch4;
+        case 5:
+            return kBranch5;
+        default:
+            return {};
     }
 }
 
@@ -104,7 +109,8 @@ std::vector<std::string> RequirementsText(const DegreeTables& tables, const Inte
     // Subjects 1..30 are the ones weighed; anything else in the table is not a subject here.
     std::array<bool, DegreeTables::kWeightedSubjects + 1> listed{};
     const auto subject = [&](int s) -> const std::string* {
-        if (s < 1 || s > DegreeTables::kWeightedSubjects || s > tables.subjectCount()) return nullptr;
+        if (s < 1 || s > DegreeTables::kWeightedSubjects || s > tables.subjectCount())
+            return nullptr;
         return &tables.subjects[s];
     };
     for (int f = DegreeTables::kFirstSubject; f <= DegreeTables::kLastSubject; ++f) {
@@ -139,7 +145,9 @@ std::vector<std::string> RequirementsText(const DegreeTables& tables, const Inte
 
 // --- The degrees screen's requirements view and its hand-over to the cut-off window ----------
 
-void DegreesScreen::attachCutOffWindow(CutOffWindow* window) { cutOffWindow_ = window; }
+void DegreesScreen::attachCutOffWindow(CutOffWindow* window) {
+    cutOffWindow_ = window;
+}
 
 void DegreesScreen::BotReqClick() {
     Handler h(*this);
@@ -182,8 +190,12 @@ void DegreesScreen::handOverToCutOffWindow(bool weightings) {
         cutOffWindow_->ShowCutOffPanel();
 }
 
-void DegreesScreen::BotCorteMouseUp() { handOverToCutOffWindow(false); }
+void DegreesScreen::BotCorteMouseUp() {
+    handOverToCutOffWindow(false);
+}
 
-void DegreesScreen::BotPondeMouseUp() { handOverToCutOffWindow(true); }
+void DegreesScreen::BotPondeMouseUp() {
+    handOverToCutOffWindow(true);
+}
 
 }  // namespace velmora

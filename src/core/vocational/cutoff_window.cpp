@@ -224,6 +224,8 @@ void CutOffWindow::Botcerrar4Click() {
     close();
 }
 
-void CutOffWindow::FormClose() { close(); }
+void CutOffWindow::FormClose() {
+    close();
+}
 
 }  // namespace velmora

@@ -34,7 +34,8 @@ struct MarkedOffering {
 };
 
 // The offerings of degree d marked `threshold` tenths or more, in the order of its list.
-std::vector<MarkedOffering> OfferingsReaching(const DegreeTables& tables, int degree, int threshold);
+std::vector<MarkedOffering> OfferingsReaching(const DegreeTables& tables, int degree,
+                                              int threshold);
 
 // The count column of a degree row: " 3  (12)", each number right-aligned in two characters.
 std::string CountsText(int qualifying, int marked);
@@ -43,8 +44,9 @@ std::string CountsText(int qualifying, int marked);
 // case.
 bool IsPdfName(const QString& name);
 
-// ListPdfDocuments: the names of the PDF documents of a folder (files only), in alphabetical
-// order, ignoring case and accents. A missing or empty folder gives none.
+// ListPdfDocuments: the names of the PDF documents of a folder (files only), in the alphabetical
+// order of Spanish whatever the machine's language, case ignored. A missing or empty folder gives
+// none.
 QStringList ListPdfDocuments(const QString& folder);
 
 // What TForm6 shows.
@@ -55,36 +57,36 @@ struct CutOffView {
     QString windowTitle;
 
     // Captions.
-    QString labelCorteSelecti;  // the cut-off panel's heading
-    QString labelCorte1;        // what the panel shows
+    QString labelCorteSelecti;                // the cut-off panel's heading
+    QString labelCorte1;                      // what the panel shows
     std::array<QString, 3> thresholdButtons;  // Buttoncorte6, Buttoncorte7, ButtonCorte8
-    QString labelCorte2;        // invitation to click a degree
-    QString labelTotal;         // heading over the counts
-    QString closeButtons;       // BotCerrar3, Botcerrar4
-    QString labelPondera1;      // the weightings panel's heading
-    QString labelUni2;          // over the list of documents
-    QString labelUnis;          // invitation to double-click a document
+    QString labelCorte2;                      // invitation to click a degree
+    QString labelTotal;                       // heading over the counts
+    QString closeButtons;                     // BotCerrar3, Botcerrar4
+    QString labelPondera1;                    // the weightings panel's heading
+    QString labelUni2;                        // over the list of documents
+    QString labelUnis;                        // invitation to double-click a document
 
     QString labelMasde;   // the caption of the last threshold button pressed
     QString labelCorte3;  // the name of the degree last clicked
 
-    bool degreesShown = false;                      // L
-    std::vector<std::array<QString, 2>> degreeRows;  // L: the name (50 characters), the counts
-    bool offeringsShown = false;                      // listcalc
+    bool degreesShown = false;                         // L
+    std::vector<std::array<QString, 2>> degreeRows;    // L: the name (50 characters), the counts
+    bool offeringsShown = false;                       // listcalc
     std::vector<std::array<QString, 2>> offeringRows;  // listcalc: the place, the mark
 
-    QStringList documents;     // ListUnis
+    QStringList documents;      // ListUnis
     int selectedDocument = -1;  // the list's selected row, -1 for none
 };
 
 // What changed since the widget last looked, and what it is asked to do once.
 struct CutOffChanges {
     enum Part : unsigned {
-        Window = 1u << 0,    // visible
-        Panels = 1u << 1,    // cutOffPanel, weightingsPanel
-        Captions = 1u << 2,  // the fixed captions and the window title
-        Labels = 1u << 3,    // labelMasde, labelCorte3
-        Degrees = 1u << 4,   // degreesShown, degreeRows (L refilled, scrolled to its top)
+        Window = 1u << 0,     // visible
+        Panels = 1u << 1,     // cutOffPanel, weightingsPanel
+        Captions = 1u << 2,   // the fixed captions and the window title
+        Labels = 1u << 3,     // labelMasde, labelCorte3
+        Degrees = 1u << 4,    // degreesShown, degreeRows (L refilled, scrolled to its top)
         Offerings = 1u << 5,  // offeringsShown, offeringRows (listcalc refilled, no selection)
         Documents = 1u << 6,  // documents, selectedDocument
     };
@@ -101,7 +103,7 @@ struct CutOffChanges {
 // marks for a chosen threshold and, for a clicked degree, where; the weightings panel lists the
 // documents of the data folder's "pdf" folder and opens the one double-clicked.
 class CutOffWindow {
-public:
+  public:
     static constexpr int kThresholds[3] = {60, 80, 100};  // tenths: 6, 8 and 10 points
     static constexpr int kNameWidth = 50;
     static constexpr int kRowHeight = 18;
@@ -146,7 +148,7 @@ public:
     // The folder the weightings panel lists.
     QString documentsFolder() const;
 
-private:
+  private:
     void thresholdClick(int index);
     void ListHighCutOffs(int threshold);
     void close();

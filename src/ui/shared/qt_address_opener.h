@@ -10,7 +10,7 @@ namespace velmora {
 // viewer. A document goes to the desktop's "xdg-open" when there is one, so that a type no
 // program opens, or a viewer that refuses the file, is heard of: its exit status says so.
 class QtAddressOpener final : public AddressOpener {
-public:
+  public:
     QtAddressOpener() = default;
     ~QtAddressOpener() override;
     QtAddressOpener(const QtAddressOpener&) = delete;
@@ -19,7 +19,7 @@ public:
     void open(const QString& address) override;
     void openDocument(const QString& path, std::function<void()> failed) override;
 
-private:
+  private:
     QObject launches_;  // the "xdg-open" runs still going
 };
 

@@ -91,7 +91,8 @@ void TForm1::FormCreate() {
         model_->attachStarMap(&platform_.starMap->model());
         platform_.starMap->setCompanion(this);
     }
-    if (auto* cutOff = qobject_cast<TForm6*>(platform_.screen ? platform_.screen("TForm6") : nullptr)) {
+    if (auto* cutOff =
+            qobject_cast<TForm6*>(platform_.screen ? platform_.screen("TForm6") : nullptr)) {
         model_->attachCutOffWindow(&cutOff->model());
         cutOff->setOwner(this);
     }

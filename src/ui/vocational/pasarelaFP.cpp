@@ -81,8 +81,8 @@ void Fill(QTableWidget* grid, const std::vector<std::array<QString, 2>>& rows) {
     grid->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < grid->rowCount(); ++r)
         for (int c = 0; c < 2; ++c)
-            grid->setItem(r, c,
-                          new QTableWidgetItem(rows[static_cast<size_t>(r)][static_cast<size_t>(c)]));
+            grid->setItem(
+                r, c, new QTableWidgetItem(rows[static_cast<size_t>(r)][static_cast<size_t>(c)]));
     grid->clearSelection();
     grid->setCurrentIndex(QModelIndex());
     grid->verticalScrollBar()->setValue(0);

@@ -18,7 +18,8 @@ DegreeTables WithMarks(const std::vector<int>& marks) {
     t.degreeNames.count = 1;
     t.offerings.cutOffTenths.cell(1, 0) = static_cast<std::uint8_t>(marks.size());
     for (size_t i = 0; i < marks.size(); ++i)
-        t.offerings.cutOffTenths.cell(1, static_cast<int>(i) + 1) = static_cast<std::uint8_t>(marks[i]);
+        t.offerings.cutOffTenths.cell(1, static_cast<int>(i) + 1) =
+            static_cast<std::uint8_t>(marks[i]);
     return t;
 }
 
@@ -28,8 +29,9 @@ struct DemandCase {
     bool high, low, mixed;
     const char* average;
 };
-void PrintTo(const DemandCase& c, std::ostream* out) { *out << c.name; }
-
+void PrintTo(const DemandCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class DemandTest : public ::testing::TestWithParam<DemandCase> {};
 
@@ -46,8 +48,14 @@ INSTANTIATE_TEST_SUITE_P(
     Marks, DemandTest,
     ::testing::Values(
         DemandCase{"AllBelowSixNoneAboveSix", {50, 55, 58, 59}, false, true, false, "5.6"},
-        DemandCase{"LowAverageWithOneHighMarkAndAQuarterPassing", {45, 45, 45, 65}, false, true, true, "5.0"},
-        DemandCase{"AFifthPassingIsNotEnoughForMixed", {45, 45, 45, 45, 65}, false, true, false, "4.9"},
+        DemandCase{"LowAverageWithOneHighMarkAndAQuarterPassing",
+                   {45, 45, 45, 65},
+                   false,
+                   true,
+                   true,
+                   "5.0"},
+        DemandCase{
+            "AFifthPassingIsNotEnoughForMixed", {45, 45, 45, 45, 65}, false, true, false, "4.9"},
         DemandCase{"ExactlySixIsHigh", {60, 60}, true, false, false, "6.0"},
         DemandCase{"JustUnderSixIsLow", {60, 59}, false, true, false, "6.0"},
         DemandCase{"NoMarkAtAll", {10, 10, 10}, false, false, false, ""},
@@ -57,11 +65,13 @@ INSTANTIATE_TEST_SUITE_P(
         DemandCase{"HalfATenthRoundsUp", {62, 63}, true, false, false, "6.3"},
         DemandCase{"TwoDigitAverage", {125, 130}, true, false, false, "12.8"},
         // Every offering of a full degree counts, not only the first hundred.
-        DemandCase{"AllOfAFullDegreeCount", [] {
+        DemandCase{"AllOfAFullDegreeCount",
+                   [] {
                        std::vector<int> m(100, 59);
                        m.insert(m.end(), 25, 140);
                        return m;
-                   }(), true, false, false, "7.5"}),
+                   }(),
+                   true, false, false, "7.5"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(DemandTest, ADegreeOutsideTheTableHasNoJudgement) {
@@ -74,10 +84,11 @@ TEST(DemandTest, ADegreeOutsideTheTableHasNoJudgement) {
 
 // Interface text N reads "texto N"; subject s reads "Materia s".
 class RequirementsTextTest : public ::testing::Test {
-protected:
+  protected:
     RequirementsTextTest() {
         LineTable lines(InterfaceTexts::kTableSize, InterfaceTexts::kEntryCapacity);
-        for (int n = 1; n < InterfaceTexts::kTableSize; ++n) lines.set(n, "texto " + std::to_string(n));
+        for (int n = 1; n < InterfaceTexts::kTableSize; ++n)
+            lines.set(n, "texto " + std::to_string(n));
         texts.Distribute(lines);
         tables = WithMarks({60, 60});
         for (int s = 1; s <= 30; ++s) tables.subjects.set(s, "Materia " + std::to_string(s));
@@ -88,7 +99,8 @@ protected:
     void degree(int branch, std::array<int, 4> subjects) {
         tables.degreeAttributes.cell(1, DegreeTables::kBranch) = branch;
         for (int f = 0; f < 4; ++f)
-            tables.degreeAttributes.cell(1, DegreeTables::kFirstSubject + f) = subjects[static_cast<size_t>(f)];
+            tables.degreeAttributes.cell(1, DegreeTables::kFirstSubject + f) =
+                subjects[static_cast<size_t>(f)];
     }
 
     std::vector<std::string> text(RequirementsForm form = RequirementsForm::Full) const {
@@ -112,12 +124,35 @@ const std::string kBullet = "\x95  ";
 
 TEST_F(RequirementsTextTest, FullTextOfAHighDemandDegree) {
     degree(3, {9, 4, 0, 0});
-    const std::vector<std::string> expected = {
-        "-     texto 277", "", "texto 674", "texto 721 6.0", "", "texto 723", "texto 724",
-        "texto 517", "", "-  texto 725", "texto 726", kBullet + "Materia 9", kBullet + "Materia 4",
-        "", "texto 727", kBullet + "Materia 20", kBullet + "Materia 12", kBullet + "Materia 18",
-        "", "texto 730", "texto 731", "texto 732", "", "- texto 717", "texto 711", "texto 712",
-        "texto 713", "texto 714", "texto 715"};
+    const std::vector<std::string> expected = {"-     texto 277",
+                                               "",
+                                               "texto 674",
+                                               "texto 721 6.0",
+                                               "",
+                                               "texto 723",
+                                               "texto 724",
+                                               "texto 517",
+                                               "",
+                                               "-  texto 725",
+                                               "texto 726",
+                                               kBullet + "Materia 9",
+                                               kBullet + "Materia 4",
+                                               "",
+                                               "texto 727",
+                                               kBullet + "Materia 20",
+                                               kBullet + "Materia 12",
+                                               kBullet + "Materia 18",
+                                               "",
+                                               "texto 730",
+                                               "texto 731",
+                                               "texto 732",
+                                               "",
+                                               "- texto 717",
+                                               "texto 711",
+                                               "texto 712",
+                                               "texto 713",
+                                               "texto 714",
+                                               "texto 715"};
     EXPECT_EQ(text(), expected);
 }
 
@@ -127,7 +162,9 @@ TEST_F(RequirementsTextTest, ShortFormEndsWithTheAdviceOnWeightings) {
     const std::vector<std::string> shortForm = text(RequirementsForm::Short);
     ASSERT_FALSE(shortForm.empty());
     EXPECT_EQ(shortForm.back(), "texto 730");
-    EXPECT_EQ(shortForm, std::vector<std::string>(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(shortForm.size())));
+    EXPECT_EQ(shortForm,
+              std::vector<std::string>(
+                  full.begin(), full.begin() + static_cast<std::ptrdiff_t>(shortForm.size())));
 }
 
 TEST_F(RequirementsTextTest, JudgementLinesFollowTheDemand) {
@@ -155,13 +192,16 @@ struct SubjectsCase {
     std::array<int, 4> own;
     std::vector<std::string> lines;  // between texts 726 and 730, "" for an empty line
 };
-void PrintTo(const SubjectsCase& c, std::ostream* out) { *out << c.name; }
-
+void PrintTo(const SubjectsCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class WeightedSubjectsTest : public RequirementsTextTest,
                              public ::testing::WithParamInterface<SubjectsCase> {};
 
-std::string B(int s) { return kBullet + "Materia " + std::to_string(s); }
+std::string B(int s) {
+    return kBullet + "Materia " + std::to_string(s);
+}
 
 TEST_P(WeightedSubjectsTest, ListsEachSubjectOnce) {
     const SubjectsCase& c = GetParam();
@@ -171,17 +211,26 @@ TEST_P(WeightedSubjectsTest, ListsEachSubjectOnce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Degrees, WeightedSubjectsTest,
-    ::testing::Values(
-        SubjectsCase{"OwnSubjectAlsoRecommendedForItsBranchListedOnce", 2, {21, 5, 0, 0},
-                     {B(21), B(5), "", "texto 727", B(3), B(11), B(19)}},
-        SubjectsCase{"OwnEntranceTestEndsTheOwnList", 5, {50, 3, 4, 6},
-                     {"    texto 55", "", "texto 727", B(3), B(21), B(19), B(11)}},
-        SubjectsCase{"ZeroFieldsSkipped", 4, {0, 7, 0, 2},
-                     {B(7), B(2), "", "texto 727", B(19), B(21), B(11), B(9)}},
-        SubjectsCase{"ArtsAndHumanitiesRecommendNoSubject", 1, {13, 0, 0, 0},
-                     {B(13), "", "texto 727", kBullet + "texto 728"}},
-        SubjectsCase{"EveryRecommendationAlreadyOwn", 3, {9, 20, 12, 18},
-                     {B(9), B(20), B(12), B(18), "", "texto 727"}}),
+    ::testing::Values(SubjectsCase{"OwnSubjectAlsoRecommendedForItsBranchListedOnce",
+                                   2,
+                                   {21, 5, 0, 0},
+                                   {B(21), B(5), "", "texto 727", B(3), B(11), B(19)}},
+                      SubjectsCase{"OwnEntranceTestEndsTheOwnList",
+                                   5,
+                                   {50, 3, 4, 6},
+                                   {"    texto 55", "", "texto 727", B(3), B(21), B(19), B(11)}},
+                      SubjectsCase{"ZeroFieldsSkipped",
+                                   4,
+                                   {0, 7, 0, 2},
+                                   {B(7), B(2), "", "texto 727", B(19), B(21), B(11), B(9)}},
+                      SubjectsCase{"ArtsAndHumanitiesRecommendNoSubject",
+                                   1,
+                                   {13, 0, 0, 0},
+                                   {B(13), "", "texto 727", kBullet + "texto 728"}},
+                      SubjectsCase{"EveryRecommendationAlreadyOwn",
+                                   3,
+                                   {9, 20, 12, 18},
+                                   {B(9), B(20), B(12), B(18), "", "texto 727"}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(RequirementsTextTest, ASubjectMissingFromTheSubjectsFileIsLeftOut) {

@@ -12,7 +12,7 @@ namespace {
 using C = DegreesControl;
 
 class RequirementsViewTest : public ::testing::Test, public testing::DegreesScreenFixture {
-protected:
+  protected:
     // The screen with its cut-off window, degree `degree` chosen (its places on show).
     DegreesScreen& chosen(int degree) {
         DegreesScreen& s = load();
@@ -41,7 +41,8 @@ TEST_F(RequirementsViewTest, BotReqShowsTheDegreesRequirementsInListSel) {
     const DegreesChanges changes = s.takeChanges();
 
     const std::vector<std::string> shown = shownLines();
-    EXPECT_EQ(shown, RequirementsText(enlace.degreeTables, enlace.texts, 1, RequirementsForm::Full));
+    EXPECT_EQ(shown,
+              RequirementsText(enlace.degreeTables, enlace.texts, 1, RequirementsForm::Full));
     // Biología: marks 9,5 and 10,2; its own subjects Biología and Química, the second also
     // recommended for its branch.
     const std::vector<std::string> start = {"-     texto 277", "", "texto 674", "texto 721 9.9"};
@@ -83,8 +84,8 @@ TEST_F(RequirementsViewTest, APickedDegreeIsTheOneDescribed) {
     s.GridNotasDblClick(static_cast<int>(medicine - rows.begin()));
     s.BotReqClick();
     EXPECT_EQ(s.state().currentDegree, 3);
-    EXPECT_EQ(shownLines(), RequirementsText(enlace.degreeTables, enlace.texts, 3,
-                                             RequirementsForm::Full));
+    EXPECT_EQ(shownLines(),
+              RequirementsText(enlace.degreeTables, enlace.texts, 3, RequirementsForm::Full));
 }
 
 TEST_F(RequirementsViewTest, WithoutADegreeNothingIsShown) {

@@ -27,21 +27,23 @@ std::string Fit(std::string text, size_t width) {
 //   2 "Derecho": no mark anywhere;
 //   3 the long name: 10,0, 12,5 and 6,5.
 class CutOffWindowTest : public ::testing::Test, public testing::DegreesScreenFixture {
-protected:
+  protected:
     CutOffWindowTest() {
         folder.language("carreran", {"Biología", "Derecho", kLongName});
-        folder.data("datcarnphp", {"3;1;2;3", "2;1;2", "3;1;2;3",   // places
+        folder.data("datcarnphp", {"3;1;2;3", "2;1;2", "3;1;2;3",            // places
                                    "3;60;59;10", "2;10;10", "3;100;125;65",  // marks
-                                   "3;0;0;0", "2;0;0", "3;0;0;0"});  // titles
+                                   "3;0;0;0", "2;0;0", "3;0;0;0"});          // titles
         load();
-        EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(messages.errors.isEmpty())
+            << messages.errors.join(QLatin1Char('\n')).toStdString();
         window.FormCreate();
         window.takeChanges();
     }
 
     std::vector<Row> rows(const std::vector<std::array<QString, 2>>& shown) const {
         std::vector<Row> out;
-        for (const auto& row : shown) out.push_back({cp1252::Encode(row[0]), cp1252::Encode(row[1])});
+        for (const auto& row : shown)
+            out.push_back({cp1252::Encode(row[0]), cp1252::Encode(row[1])});
         return out;
     }
     std::vector<Row> degreeRows() const { return rows(window.view().degreeRows); }
@@ -72,8 +74,9 @@ struct ThresholdCase {
     const char* caption;
     std::vector<Row> rows;
 };
-void PrintTo(const ThresholdCase& c, std::ostream* out) { *out << c.name; }
-
+void PrintTo(const ThresholdCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ThresholdTest : public CutOffWindowTest,
                       public ::testing::WithParamInterface<ThresholdCase> {};
@@ -89,16 +92,21 @@ TEST_P(ThresholdTest, ListsTheDegreesReachingIt) {
     EXPECT_EQ(window.highCutOffRows().size(), c.rows.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, ThresholdTest,
-    ::testing::Values(
-        ThresholdCase{"SixPoints", &CutOffWindow::Buttoncorte6Click, "texto 690",
-                      {{Fit("Biología", 50), " 1  ( 2)"}, {kLongName.substr(0, 50), " 3  ( 3)"}}},
-        ThresholdCase{"EightPoints", &CutOffWindow::Buttoncorte7Click, "texto 691",
-                      {{kLongName.substr(0, 50), " 2  ( 3)"}}},
-        ThresholdCase{"TenPoints", &CutOffWindow::ButtonCorte8Click, "texto 692",
-                      {{kLongName.substr(0, 50), " 2  ( 3)"}}}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Buttons, ThresholdTest,
+                         ::testing::Values(ThresholdCase{"SixPoints",
+                                                         &CutOffWindow::Buttoncorte6Click,
+                                                         "texto 690",
+                                                         {{Fit("Biología", 50), " 1  ( 2)"},
+                                                          {kLongName.substr(0, 50), " 3  ( 3)"}}},
+                                           ThresholdCase{"EightPoints",
+                                                         &CutOffWindow::Buttoncorte7Click,
+                                                         "texto 691",
+                                                         {{kLongName.substr(0, 50), " 2  ( 3)"}}},
+                                           ThresholdCase{"TenPoints",
+                                                         &CutOffWindow::ButtonCorte8Click,
+                                                         "texto 692",
+                                                         {{kLongName.substr(0, 50), " 2  ( 3)"}}}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(CutOffWindowTest, ADegreesRowListsItsQualifyingOfferingsWithTheirMarks) {
     window.Buttoncorte6Click();
@@ -167,7 +175,8 @@ TEST_F(CutOffWindowTest, LeavingAndComingBackShowsTheLastResults) {
 
 TEST_F(CutOffWindowTest, EveryWayOfClosingShowsTheOwnerAgain) {
     for (void (CutOffWindow::*close)() :
-         {&CutOffWindow::BotCerrar3Click, &CutOffWindow::Botcerrar4Click, &CutOffWindow::FormClose}) {
+         {&CutOffWindow::BotCerrar3Click, &CutOffWindow::Botcerrar4Click,
+          &CutOffWindow::FormClose}) {
         window.show();
         window.takeChanges();
         (window.*close)();
@@ -194,11 +203,17 @@ TEST(CountsTextTest, RightAlignsBothNumbersInTwoCharacters) {
 }
 
 TEST(IsPdfNameTest, TakesTheExtensionFromTheLastDotInAnyCase) {
-    const std::pair<const char*, bool> names[] = {
-        {"Universidad de Sevilla.pdf", true}, {"UPV.PDF", true},    {"Mixta.Pdf", true},
-        {"Las Palmas de G. C..pdf", true},    {"viejo.pdf.bak", false}, {"est", false},
-        {"pdf", false},                      {"notas.pdfx", false}, {"pdf.txt", false}};
-    for (const auto& [name, pdf] : names) EXPECT_EQ(IsPdfName(QString::fromUtf8(name)), pdf) << name;
+    const std::pair<const char*, bool> names[] = {{"Universidad de Sevilla.pdf", true},
+                                                  {"UPV.PDF", true},
+                                                  {"Mixta.Pdf", true},
+                                                  {"Las Palmas de G. C..pdf", true},
+                                                  {"viejo.pdf.bak", false},
+                                                  {"est", false},
+                                                  {"pdf", false},
+                                                  {"notas.pdfx", false},
+                                                  {"pdf.txt", false}};
+    for (const auto& [name, pdf] : names)
+        EXPECT_EQ(IsPdfName(QString::fromUtf8(name)), pdf) << name;
 }
 
 TEST_F(CutOffWindowTest, TheWeightingsPanelListsThePdfDocumentsOfThePdfFolder) {
@@ -206,16 +221,16 @@ TEST_F(CutOffWindowTest, TheWeightingsPanelListsThePdfDocumentsOfThePdfFolder) {
         folder.write(QStringLiteral("pdf/") + QString::fromLatin1(name), "%PDF-1.4\n");
     QDir().mkpath(pdf(QStringLiteral("carpeta.pdf")));
     window.ShowWeightingsPanel();
-    EXPECT_EQ(window.view().documents,
-              (QStringList{QStringLiteral("A.pdf"), QStringLiteral("b.PDF"), QStringLiteral("c.Pdf")}));
+    EXPECT_EQ(
+        window.view().documents,
+        (QStringList{QStringLiteral("A.pdf"), QStringLiteral("b.PDF"), QStringLiteral("c.Pdf")}));
     EXPECT_EQ(window.view().selectedDocument, 0);
 }
 
 TEST_F(CutOffWindowTest, DocumentsComeInTheOrderOfTheAlphabet) {
-    const QStringList names = {QStringLiteral("Universidad de Zaragoza.pdf"),
-                               QStringLiteral("Universidad de Ávila.pdf"),
-                               QStringLiteral("universidad de Burgos.pdf"),
-                               QStringLiteral("Universidad de Almería.pdf")};
+    const QStringList names = {
+        QStringLiteral("Universidad de Zaragoza.pdf"), QStringLiteral("Universidad de Ávila.pdf"),
+        QStringLiteral("universidad de Burgos.pdf"), QStringLiteral("Universidad de Almería.pdf")};
     for (const QString& name : names) folder.write(QStringLiteral("pdf/") + name, "");
     EXPECT_EQ(ListPdfDocuments(folder.file(QStringLiteral("pdf/"))),
               (QStringList{names[3], names[1], names[2], names[0]}));
@@ -243,13 +258,14 @@ TEST_F(CutOffWindowTest, TheListIsReadAgainEachTime) {
 
 struct OpeningCase {
     const char* name;
-    bool removed;      // the document is gone by the time of the double click
-    bool opens;        // the system has a viewer for it
-    bool asked;        // the opener is asked
+    bool removed;         // the document is gone by the time of the double click
+    bool opens;           // the system has a viewer for it
+    bool asked;           // the opener is asked
     const char* message;  // "missing", "not opened" or "" for none
 };
-void PrintTo(const OpeningCase& c, std::ostream* out) { *out << c.name; }
-
+void PrintTo(const OpeningCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class OpeningTest : public CutOffWindowTest, public ::testing::WithParamInterface<OpeningCase> {};
 
@@ -267,9 +283,10 @@ TEST_P(OpeningTest, OpensTheDoubleClickedDocumentOrSaysWhyNot) {
     EXPECT_EQ(opener.documents, c.asked ? QStringList{path} : QStringList{});
     EXPECT_EQ(window.view().selectedDocument, 1);
     const std::string message = c.message;
-    const QStringList expected = message == "missing"      ? QStringList{DocumentMissingMessage(path)}
-                                 : message == "not opened" ? QStringList{DocumentNotOpenedMessage(path)}
-                                                           : QStringList{};
+    const QStringList expected = message == "missing" ? QStringList{DocumentMissingMessage(path)}
+                                 : message == "not opened"
+                                     ? QStringList{DocumentNotOpenedMessage(path)}
+                                     : QStringList{};
     EXPECT_EQ(messages.shown, expected);
     for (const QString& shown : expected) EXPECT_TRUE(shown.contains(path));
 }

@@ -38,7 +38,9 @@ struct LaunchCase {
     bool failed;
 };
 
-void PrintTo(const LaunchCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const LaunchCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class QtAddressOpenerTest : public ::testing::TestWithParam<LaunchCase> {};
 
@@ -46,16 +48,16 @@ TEST_P(QtAddressOpenerTest, ReportsWhatTheDesktopCouldNotOpen) {
     const LaunchCase& c = GetParam();
     testing::TempFolder folder;
     const QString record = folder.file(QStringLiteral("opened"));
-    const QString tool = folder.write(
-        QStringLiteral("bin/xdg-open"),
-        "#!/bin/sh\nprintf '%s' \"$1\" > '" + record.toStdString() + "'\nexit " +
-            std::to_string(c.exitCode) + "\n");
+    const QString tool = folder.write(QStringLiteral("bin/xdg-open"),
+                                      "#!/bin/sh\nprintf '%s' \"$1\" > '" + record.toStdString() +
+                                          "'\nexit " + std::to_string(c.exitCode) + "\n");
     QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const PathTo path(folder.file(QStringLiteral("bin")));
 
     QtAddressOpener opener;
     bool failed = false;
-    const QString document = folder.write(QStringLiteral("Universidad de Le\xc3\xb3n.pdf"), "%PDF-1.4\n");
+    const QString document =
+        folder.write(QStringLiteral("Universidad de Le\xc3\xb3n.pdf"), "%PDF-1.4\n");
     opener.openDocument(document, [&failed] { failed = true; });
     ASSERT_TRUE(WaitFor([&] { return QFile::exists(record); }));
     QFile opened(record);

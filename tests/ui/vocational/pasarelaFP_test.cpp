@@ -50,7 +50,8 @@ class CutOffWalkTest : public ::testing::Test, protected DegreesProgram {
     // Degrees with an offering marked `threshold` or more, and such offerings of degree d.
     int degreesReaching(int threshold) const {
         int count = 0;
-        for (int d = 1; d <= tables().degreeCount(); ++d) count += offeringsReaching(d, threshold) > 0;
+        for (int d = 1; d <= tables().degreeCount(); ++d)
+            count += offeringsReaching(d, threshold) > 0;
         return count;
     }
     int offeringsReaching(int d, int threshold) const {
@@ -138,7 +139,8 @@ TEST_F(CutOffWalkTest, RequirementsThenCutOffMarksThenWeightingDocuments) {
         EXPECT_EQ(w.L->rowCount(), degreesReaching(t.threshold)) << t.threshold;
         // The degree asked about is listed; a click on it lists where.
         int listed = -1;
-        const QString name = cp1252::Decode(std::string_view(tables().degreeNames[degree]).substr(0, 50));
+        const QString name =
+            cp1252::Decode(std::string_view(tables().degreeNames[degree]).substr(0, 50));
         for (int r = 0; r < w.L->rowCount(); ++r)
             if (w.L->item(r, 0)->text() == name) listed = r;
         ASSERT_GE(listed, 0) << t.threshold;
@@ -191,7 +193,6 @@ TEST_F(CutOffWalkTest, RequirementsThenCutOffMarksThenWeightingDocuments) {
     EXPECT_TRUE(s.isVisible());
 }
 
-
 // Every caption fits where the window puts it, in each language: the labels before the threshold
 // buttons end before them, the headings stay inside their panel, the button captions inside
 // their buttons.
@@ -204,7 +205,8 @@ TEST_P(CutOffCaptionsTest, FitTheirPlaces) {
     Enlace enlace(messages, DataPaths::ForDataFolder(QStringLiteral(VELMORA_BUNDLED_DATA)));
     const SettingsStore store(config.file(QStringLiteral("velmora.ini")));
     SharedPictures pictures;
-    ShellStartupLoad(enlace, store, {QStringLiteral("N"), QString::number(language)}, {pictures, 9});
+    ShellStartupLoad(enlace, store, {QStringLiteral("N"), QString::number(language)},
+                     {pictures, 9});
     ASSERT_FALSE(enlace.stopFlag);
     testing::RecordingOpener opener;
     TForm6 w(enlace, opener);
@@ -217,8 +219,8 @@ TEST_P(CutOffCaptionsTest, FitTheirPlaces) {
     EXPECT_LT(right(w.LabelCorte2), w.LabelTotal->x());
     EXPECT_LT(right(w.LabelTotal), w.listcalc->x());
     EXPECT_LE(right(w.LabelCorteSelecti), w.width());
-    for (const QPushButton* button : {w.Buttoncorte6, w.Buttoncorte7, w.ButtonCorte8, w.BotCerrar3,
-                                      w.Botcerrar4})
+    for (const QPushButton* button :
+         {w.Buttoncorte6, w.Buttoncorte7, w.ButtonCorte8, w.BotCerrar3, w.Botcerrar4})
         EXPECT_LT(button->fontMetrics().horizontalAdvance(button->text()), button->width())
             << button->objectName().toStdString() << " " << button->text().toStdString();
     for (const QLabel* label : {w.LabelPondera1, w.LabelUnis, w.LabelUni2})
