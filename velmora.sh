@@ -12,7 +12,7 @@ cd "$root"
 packages=(cmake ninja-build g++ ccache pkg-config
           qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
           fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev
-          poppler-utils clang libclang-rt-14-dev xvfb xauth)
+          poppler-utils clang libclang-rt-14-dev xvfb xauth locales)
 
 install_packages() {
     local missing=() p
@@ -25,6 +25,16 @@ install_packages() {
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# The tests check that numbers come out the same under a Spanish desktop's locale.
+install_test_locale() {
+    locale -a 2>/dev/null | grep -qix 'es_ES.utf8' && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo sed -i 's/^# *\(es_ES.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^es_ES.UTF-8 UTF-8' /etc/locale.gen || echo 'es_ES.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
 }
 
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -48,6 +58,7 @@ start)
     ;;
 test)
     install_packages
+    install_test_locale
     export QT_QPA_PLATFORM=offscreen
     build_main -DVELMORA_TESTS=ON -DVELMORA_BENCH=ON
     ctest --test-dir build --output-on-failure -j "$jobs"

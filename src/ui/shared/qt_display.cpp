@@ -137,6 +137,12 @@ int GraphicsLayerVersion() {
 }
 
 void CentreOnScreen(QWidget* window) {
+    // Inside the presentation the view centres and scales every screen; the screen itself stays
+    // at the view's origin.
+    if (window->graphicsProxyWidget()) {
+        window->move(0, 0);
+        return;
+    }
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->geometry().center() - window->rect().center());
 }

@@ -54,13 +54,12 @@ QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry) {
     return panel;
 }
 
-// Every button: Arial 10 in black with the pointing hand.
+// Every button: Arial 10 in black (its pointing hand comes from the model with the others).
 QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry) {
     auto* button = new QPushButton(parent);
     button->setObjectName(Name(name));
     button->setGeometry(geometry);
     button->setFont(ArialFont(10));
-    button->setCursor(Qt::PointingHandCursor);
     QPalette colours = button->palette();
     colours.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(colours);
@@ -178,7 +177,6 @@ void TForm1::createBrowser() {
     ComboAgru->setObjectName(Name("ComboAgru"));
     ComboAgru->setGeometry(140, 10, 290, 26);
     ComboAgru->setFont(ArialFont(10));
-    ComboAgru->setCursor(Qt::PointingHandCursor);
     LabelBusTit = MakeLabel(PanelTree, "LabelBusTit", QRect(10, 44, 420, 18));
     LabelBusTit->setFont(ArialFont(10, true));
     LabelBusTit2 = MakeLabel(PanelTree, "LabelBusTit2", QRect(10, 62, 420, 16));
@@ -196,7 +194,6 @@ void TForm1::createBrowser() {
     Listramas->setItemDelegate(new ModelCells(
         ImageListRamas(), [&view](int row, int) { return CellOf(view.branchRows, row); },
         DegreesScreen::kBranchRowHeight, Listramas));
-    Listramas->setCursor(Qt::PointingHandCursor);
 
     listgrados =
         MakeGrid(PanelTree, "listgrados", kBrowserList, DegreesScreen::kDegreeColumnWidths[0],
@@ -205,7 +202,6 @@ void TForm1::createBrowser() {
         DegreesRowIcons(),
         [&view](int row, int column) { return CellOf(view.degreeRows, row, column); },
         kGridRowHeight, listgrados));
-    listgrados->setCursor(Qt::PointingHandCursor);
     listgrados->viewport()->installEventFilter(this);
     listgrados->hide();
 
@@ -218,7 +214,6 @@ void TForm1::createBrowser() {
     Tree->setItemDelegate(new TreeNodes(Tree));
     Tree->setAttribute(Qt::WA_Hover);
     Tree->setMouseTracking(true);
-    Tree->setCursor(Qt::PointingHandCursor);
     Tree->setUniformRowHeights(true);
     Paint(Tree, PaletteColour::LightPeach);
     Tree->hide();
@@ -244,7 +239,6 @@ void TForm1::createDetail() {
     PanelSel = MakePanel(this, "PanelSel", kPanelSel);
     const QRect content(10, 10, PanelSel->width() - 20, kDetailHeight);
     ListSel = MakeList(PanelSel, "ListSel", content);
-    ListSel->setCursor(Qt::ForbiddenCursor);
     listSel2 = MakeList(PanelSel, "listSel2", content);
     RichSalidas = new QTextEdit(PanelSel);
     RichSalidas->setObjectName(Name("RichSalidas"));
@@ -317,7 +311,6 @@ void TForm1::createMap() {
     ListComunidad->setItemDelegate(new ModelCells(
         DegreesRowIcons(), [&view](int row, int) { return CellOf(view.communityRows, row); },
         DegreesScreen::kCommunityRowHeight, ListComunidad));
-    ListComunidad->setCursor(Qt::PointingHandCursor);
     ListComunidad->hide();
 
     // The yellow name panel follows the pointer over the map, in the screen's client area.

@@ -57,6 +57,14 @@ TEST(QtDisplayTest, OffersOneModeAndReportsItWhilePresenting) {
     EXPECT_DOUBLE_EQ(view->transform().m11(),
                      QtDisplay::PresentationScale(view->width(), view->height()));
     testing::SaveShot(*view, "presentation");
+    // Centring a screen before it is shown (as every screen change does) keeps it at the view's
+    // origin: centring it on the display (800 x 600 here) would push it off the view's top left.
+    ASSERT_LT(QGuiApplication::primaryScreen()->geometry().width(), 1024);
+    screenWidget.hide();
+    CentreOnScreen(&screenWidget);
+    screenWidget.show();
+    EXPECT_EQ(screenWidget.pos(), QPoint(0, 0));
+    EXPECT_EQ(view->scene()->items().first()->sceneBoundingRect(), QRectF(0, 0, 1024, 768));
     // A screen created later joins the presentation too.
     QWidget later;
     later.setFixedSize(1024, 768);
