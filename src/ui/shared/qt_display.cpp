@@ -23,7 +23,8 @@ class PresentationView : public QGraphicsView {
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setAlignment(Qt::AlignCenter);
-        setRenderHints(QPainter::SmoothPixmapTransform);
+        // Pictures scaled smoothly; text and lines are drawn at the display's own resolution.
+        setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     }
     ~PresentationView() override { releaseAll(); }
 
