@@ -44,7 +44,7 @@ MAX_DOUBLES_PER_PLACE = 50
 PROFILE_HEADINGS = {
     'cas': ['Perfil del Alumno', 'Qué estudiaré', 'Plan de Estudios', 'Salidas Profesionales'],
     'catVal': ['Perfil', 'Què estudiaré', "Pla d'estudis", 'Sortides professionals'],
-    'galego': ['Perfil', 'Que estudarei', 'Asignaturas', 'Saídas profesionais'],
+    'galego': ['Perfil', 'Que estudarei', 'Materias', 'Saídas profesionais'],
     'euskera': ['Profila', 'Zer ikasiko dut', 'Ikasketa-plana', 'Irteera profesionalak'],
 }
 CREDITS_LINE = {
