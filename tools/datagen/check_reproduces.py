@@ -21,12 +21,10 @@ README = os.path.join(os.path.dirname(DATA_FOLDER), 'README.md')
 GENERATED_FOLDERS = ['pdf']
 
 
-def mark_count_problems():
+def stated_count_problems(readme_text, counts):
     """data/README.md tells a counsellor how many cut-off marks are published figures and how
     many estimates; the numbers must be the sources' own."""
-    counts = universities.load().mark_counts
-    with open(README, encoding='utf-8') as f:
-        text = ' '.join(f.read().split())
+    text = ' '.join(readme_text.split())
     stated = re.search(r'Of the (\d+) marks \(offerings and double degrees\), (\d+) are published '
                        r'figures and (\d+) are estimates', text)
     if not stated:
@@ -37,6 +35,11 @@ def mark_count_problems():
         return [f'data/README.md: the sources hold {expected[0]} marks, {expected[1]} published '
                 f'figures and {expected[2]} estimates']
     return []
+
+
+def mark_count_problems():
+    with open(README, encoding='utf-8') as f:
+        return stated_count_problems(f.read(), universities.load().mark_counts)
 
 
 def main():

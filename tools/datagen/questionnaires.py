@@ -59,16 +59,25 @@ def itinerary_lines(language):
     heads = [line[:20] for line in lines[:GROUPS]]
     if len(set(heads)) != GROUPS:
         raise SourceError(f'{what}: two groups share their first 20 characters')
-    # The heading of the ranking is line 33, nine blanks and line 32: line 33 fills the 36 columns
-    # before them, so that line 32 ("Nota") stands over the scores, which follow the 45
-    # characters of a group name in four columns.
-    if len(lines[32]) != SCORE_COLUMN - 9 or len(lines[31]) > SCORE_WIDTH:
+    if not heading_fits(lines):
         raise SourceError(f'{what}: line 33 must be {SCORE_COLUMN - 9} characters long and line 32 '
                           f'at most {SCORE_WIDTH}, so that line 32 heads the scores')
     # The ranking shows 45 characters of a group name.
     for number in range(1, GROUPS + 1):
         fit(lines[number - 1], 45, f'{what} group {number}')
     return lines
+
+
+def answers_fit(kind, row):
+    """Whether a question listed in row `row` of "cuestioESO" may be answered with the answers of
+    `kind`: a study habit (rows 14-19) by how often, a liking or an aptitude by how much."""
+    return kind not in (HOW_MUCH if row in HABIT_SCALES else HOW_OFTEN)
+
+
+def heading_fits(lines):
+    """Whether the ranking heading of "itinerar" (line 33, nine blanks, line 32) puts line 32 over
+    the scores, which follow the first 45 characters of a group name in four columns."""
+    return len(lines[32]) == SCORE_COLUMN - 9 and len(lines[31]) <= SCORE_WIDTH
 
 
 def write_eso(out):
@@ -83,8 +92,7 @@ def write_eso(out):
         for r in number_list(q['rows'], f'questions.tsv question {number}'):
             if not 1 <= r <= 19:
                 raise SourceError(f'questions.tsv: question {number} names row {r}')
-            # A study habit is answered by how often, a liking or an aptitude by how much.
-            if q['kind'] in (HOW_MUCH if r in HABIT_SCALES else HOW_OFTEN):
+            if not answers_fit(q['kind'], r):
                 raise SourceError(f'questions.tsv: question {number} (row {r}) is answered with '
                                   f'kind {q["kind"]}')
             rows.setdefault(r, []).append(number)
