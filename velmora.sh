@@ -4,6 +4,7 @@
 #   ./velmora.sh test    install what is needed, build, and run the whole test suite
 #   ./velmora.sh bench   build and run the benchmarks
 #   ./velmora.sh fuzz [SECONDS]   build and run every fuzz target for SECONDS each (default 60)
+#   ./velmora.sh package   build the Debian package in build-package/
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -12,7 +13,8 @@ cd "$root"
 packages=(cmake ninja-build g++ ccache pkg-config
           qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
           fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev
-          poppler-utils clang libclang-rt-14-dev xvfb xauth locales)
+          poppler-utils clang libclang-rt-14-dev xvfb xauth locales
+          dpkg-dev desktop-file-utils)
 
 install_packages() {
     local missing=() p
@@ -76,6 +78,13 @@ bench)
     cmake --build build-bench -j "$jobs"
     for b in build-bench/bin/bench_*; do "$b"; done
     ;;
+package)
+    install_packages
+    configure build-package -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_WERROR=ON
+    cmake --build build-package -j "$jobs"
+    (cd build-package && cpack)
+    ls build-package/velmora_*.deb
+    ;;
 fuzz)
     install_packages
     seconds=${2:-60}
@@ -96,7 +105,7 @@ fuzz)
     done
     ;;
 *)
-    echo "usage: $0 start|test|bench|fuzz [seconds]" >&2
+    echo "usage: $0 start|test|bench|package|fuzz [seconds]" >&2
     exit 2
     ;;
 esac
