@@ -4,6 +4,7 @@
 #   ./velmora.sh test    install what is needed, build, and run the whole test suite
 #   ./velmora.sh bench   build and run the benchmarks
 #   ./velmora.sh fuzz [SECONDS]   build and run every fuzz target for SECONDS each (default 60)
+#   ./velmora.sh package   build the Debian package in build-package/
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -12,7 +13,8 @@ cd "$root"
 packages=(cmake ninja-build g++ ccache pkg-config
           qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
           fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev
-          poppler-utils clang libclang-rt-14-dev xvfb xauth)
+          poppler-utils clang libclang-rt-14-dev xvfb xauth locales
+          dpkg-dev desktop-file-utils)
 
 install_packages() {
     local missing=() p
@@ -25,6 +27,16 @@ install_packages() {
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# The tests check that numbers come out the same under a Spanish desktop's locale.
+install_test_locale() {
+    locale -a 2>/dev/null | grep -qix 'es_ES.utf8' && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo sed -i 's/^# *\(es_ES.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^es_ES.UTF-8 UTF-8' /etc/locale.gen || echo 'es_ES.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
 }
 
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -48,6 +60,7 @@ start)
     ;;
 test)
     install_packages
+    install_test_locale
     export QT_QPA_PLATFORM=offscreen
     build_main -DVELMORA_TESTS=ON -DVELMORA_BENCH=ON
     ctest --test-dir build --output-on-failure -j "$jobs"
@@ -64,6 +77,13 @@ bench)
     configure build-bench -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=ON
     cmake --build build-bench -j "$jobs"
     for b in build-bench/bin/bench_*; do "$b"; done
+    ;;
+package)
+    install_packages
+    configure build-package -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_WERROR=ON
+    cmake --build build-package -j "$jobs"
+    (cd build-package && cpack)
+    ls build-package/velmora_*.deb
     ;;
 fuzz)
     install_packages
@@ -85,7 +105,7 @@ fuzz)
     done
     ;;
 *)
-    echo "usage: $0 start|test|bench|fuzz [seconds]" >&2
+    echo "usage: $0 start|test|bench|package|fuzz [seconds]" >&2
     exit 2
     ;;
 esac

@@ -10,10 +10,7 @@ int RunDataCheck(const QString& dataFolder) {
     QTextStream out(stdout);
     const DataCheckResult result = CheckDataFolder(dataFolder);
     for (const DataProblem& problem : result.problems) out << problem.toString() << '\n';
-    out << result.filesRead << " files read, " << result.problems.size() << " problems";
-    if (!result.notReadYet.empty())
-        out << ", " << result.notReadYet.size() << " files absent that this build does not read yet";
-    out << '\n';
+    out << result.summary() << '\n';
     return result.clean() ? 0 : 1;
 }
 

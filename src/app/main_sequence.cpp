@@ -189,6 +189,9 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
     }
     if (!mainWindow) return 1;
 
+    // A school with large displays has every screen scaled to fill them from the start (after
+    // the splash has shown the loading); the option of this run wins over the setting.
+    if (options.fillScreen.value_or(enlace.settings.fillScreen)) display.switchTo(kScreenMode, false);
     MainWindowShown shown(splash, options.measureStartup);
     mainWindow->installEventFilter(&shown);
     CentreOnScreen(mainWindow);

@@ -32,6 +32,7 @@ FIXED_SUBJECTS = {3: 'biologia', 7: 'dibtec', 9: 'economia', 11: 'fisica', 12: '
                   18: 'matccss', 19: 'mat', 20: 'histfilo', 21: 'quimica'}
 OWN_SUBJECTS = 50  # weighted subjects that vary from one university to another
 NO_MARK = 10
+PLACE_KINDS = ('public', 'private', 'foundation', 'centre')
 MAX_DEGREES = 350
 MAX_OFFERINGS = 125
 MAX_DISTINCT_TITLES = 15
@@ -43,7 +44,7 @@ MAX_DOUBLES_PER_PLACE = 50
 PROFILE_HEADINGS = {
     'cas': ['Perfil del Alumno', 'Qué estudiaré', 'Plan de Estudios', 'Salidas Profesionales'],
     'catVal': ['Perfil', 'Què estudiaré', "Pla d'estudis", 'Sortides professionals'],
-    'galego': ['Perfil', 'Que estudarei', 'Asignaturas', 'Saídas profesionais'],
+    'galego': ['Perfil', 'Que estudarei', 'Materias', 'Saídas profesionais'],
     'euskera': ['Profila', 'Zer ikasiko dut', 'Ikasketa-plana', 'Irteera profesionalak'],
 }
 CREDITS_LINE = {
@@ -98,6 +99,11 @@ class Data:
                 raise SourceError(f'places.tsv: {row["key"]}: unknown community {row["community"]}')
             fit(row['name'], 35, 'places.tsv')
             fit(row['web'], 60, 'places.tsv')
+            if row['kind'] not in PLACE_KINDS:
+                raise SourceError(f'places.tsv: {row["key"]}: kind "{row["kind"]}"')
+            if row['weighting'] == 'yes' and row['kind'] != 'public':
+                raise SourceError(f'places.tsv: {row["key"]}: only a public university has a '
+                                  'weighting document')
             if row['web'].startswith(('http', 'www.')):
                 raise SourceError(f'places.tsv: {row["key"]}: the address goes without http://www.')
         # "lugar" lists the places community by community, in the sources' order within each.
@@ -194,17 +200,46 @@ class Data:
     # --- offerings and double degrees -------------------------------------------------------
 
     @staticmethod
-    def _tenths(mark, where):
+    def _tenths(mark, where, published=False):
+        """A mark in tenths. An estimate is written with one decimal (12,5); a published figure as
+        its list gives it (12,672) and is rounded up to the tenth, so that a place never looks
+        more reachable than it was."""
         if mark == '-':
+            if published:
+                raise SourceError(f'{where}: a row without a mark names no source')
             return NO_MARK
-        if not re.fullmatch(r'\d{1,2},\d', mark):
-            raise SourceError(f'{where}: the mark "{mark}" is not written like 12,5')
-        tenths = int(mark.replace(',', ''))
+        pattern = r'\d{1,2},\d{1,3}' if published else r'\d{1,2},\d'
+        if not re.fullmatch(pattern, mark):
+            raise SourceError(f'{where}: the mark "{mark}" is not written like '
+                              + ('12,672 (as published)' if published else '12,5 (an estimate)'))
+        whole, _, decimals = mark.partition(',')
+        thousandths = int(whole) * 1000 + int(decimals.ljust(3, '0'))
+        tenths = -(-thousandths // 100)
         if not 50 <= tenths <= 140:
             raise SourceError(f'{where}: the mark {mark} is not between 5,0 and 14,0')
         return tenths
 
+    def _mark_source(self, row, where):
+        """Whether the row's mark is a published figure: its source names a list of
+        mark_sources.tsv; an empty source marks an estimate."""
+        if not row['source']:
+            return False
+        if row['source'] not in self.mark_sources:
+            raise SourceError(f'{where}: unknown source {row["source"]} (see mark_sources.tsv)')
+        return True
+
+    def _count_mark(self, mark, published):
+        if mark != '-':
+            self.mark_counts['published' if published else 'estimated'] += 1
+
     def _offerings(self):
+        self.mark_sources = {}
+        for row in read_tsv('mark_sources.tsv'):
+            if not row['key'] or row['key'] in self.mark_sources or not row['where']:
+                raise SourceError(f'mark_sources.tsv: {row["key"]}: a key once, with where it was '
+                                  'published')
+            self.mark_sources[row['key']] = row
+        self.mark_counts = {'published': 0, 'estimated': 0}
         self.offerings = {key: [] for key in self.degree_number}
         seen = set()
         for row in read_tsv('offerings.tsv'):
@@ -221,8 +256,10 @@ class Data:
                 if self.titles[self.title_number[row['title']] - 1]['degree'] != row['degree']:
                     raise SourceError(f'{where}: the title {row["title"]} is of another degree')
                 title = self.title_number[row['title']]
+            published = self._mark_source(row, where)
+            self._count_mark(row['mark'], published)
             self.offerings[row['degree']].append(
-                (self.place_number[row['place']], self._tenths(row['mark'], where), title))
+                (self.place_number[row['place']], self._tenths(row['mark'], where, published), title))
         for key, offers in self.offerings.items():
             offers.sort()
             if len(offers) > MAX_OFFERINGS:
@@ -240,8 +277,10 @@ class Data:
             for degree in (row['first'], row['second']):
                 if (row['place'], degree) not in self.offered:
                     raise SourceError(f'{where}: {degree} is not offered at the place')
-            tag = '' if row['mark'] == '-' else row['mark']
-            self._tenths(row['mark'], where)
+            published = self._mark_source(row, where)
+            self._count_mark(row['mark'], published)
+            tenths = self._tenths(row['mark'], where, published)
+            tag = '' if tenths == NO_MARK else f'{tenths // 10},{tenths % 10}'
             self.doubles[row['place']].append((row['first'], row['second'], tag.rjust(4) if tag else ''))
         for key, entries in self.doubles.items():
             if len(entries) > MAX_DOUBLES_PER_PLACE:
@@ -369,8 +408,9 @@ def write_weightings(out, data):
     for p in data.places:
         if p['weighting'] != 'yes':
             continue
-        name = ascii_name(p['name']) + '.pdf'
-        if name != name.strip() or '/' in name:
+        stem = ascii_name(p['name'])
+        name = stem + '.pdf'
+        if not stem or stem != stem.strip() or '/' in stem:
             raise SourceError(f'places.tsv: {p["key"]}: "{name}" cannot name a weighting document')
         if name.lower() in written:
             raise SourceError(f'places.tsv: {p["key"]} and {written[name.lower()]} would share '

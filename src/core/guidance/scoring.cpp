@@ -1,6 +1,7 @@
 #include "core/guidance/scoring.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <utility>
 
@@ -32,6 +33,9 @@ constexpr double kWeakBelow = 6;
 constexpr size_t kRankedNameWidth = 45;  // the ESO ranking shows 45 characters of a group
 constexpr size_t kSecondGroupKey = 20;   // the second group is found by its first 20 characters
 constexpr size_t kAdviceNameWidth = 55;
+// The average's score starts in column 55 whichever width the "itinerar" table was read with (the
+// ESO screen keeps 54 characters of a line, the degrees screen 60).
+constexpr size_t kAverageNameWidth = 54;
 
 constexpr int kAlsoText = 123;  // "o también"
 
@@ -386,9 +390,11 @@ std::vector<std::string> AdviceResultLines(const LineTable& itineraries,
 std::vector<std::string> AverageResultLines(const LineTable& itineraries,
                                             const AdviceScores& scores) {
     std::vector<std::string> lines;
-    for (int g = 1; g <= kAdviceGroups; ++g)
-        lines.push_back(std::string(Bounded(itineraries[g], kAdviceNameWidth)) +
-                        FormatScore(scores[static_cast<size_t>(g)]));
+    for (int g = 1; g <= kAdviceGroups; ++g) {
+        std::string line(Bounded(itineraries[g], kAverageNameWidth));
+        line.resize(kAverageNameWidth, ' ');
+        lines.push_back(line + FormatScore(scores[static_cast<size_t>(g)]));
+    }
     return lines;
 }
 
@@ -404,8 +410,13 @@ AdviceRanking RankAdviceLines(std::vector<std::string> lines, const AdviceScores
 }
 
 std::string FormatScore(double score) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%4.1f", score);
+    // to_chars, not printf: the C locale follows the desktop's, and a Spanish one would write
+    // " 7,5" into the result lines, the printouts and the saved files.
+    char digits[32];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, score, std::chars_format::fixed, 1).ptr;
+    std::string text(digits, end);
+    if (text.size() < 4) text.insert(0, 4 - text.size(), ' ');
     return text;
 }
 

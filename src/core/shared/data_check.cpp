@@ -310,6 +310,19 @@ QString DataProblem::toString() const {
     return QStringLiteral("%1: %2").arg(file, reason);
 }
 
+QString DataCheckResult::summary() const {
+    auto counted = [](qsizetype n, const char* one, const char* many) {
+        return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? one : many);
+    };
+    QString line = counted(filesRead, "fichero leído", "ficheros leídos") + QStringLiteral(", ") +
+                   counted(static_cast<qsizetype>(problems.size()), "problema", "problemas");
+    if (!notReadYet.empty())
+        line += QStringLiteral(", ") + counted(static_cast<qsizetype>(notReadYet.size()),
+                                               "fichero ausente que esta versión aún no lee",
+                                               "ficheros ausentes que esta versión aún no lee");
+    return line;
+}
+
 DataCheckResult CheckDataFolder(const QString& dataFolder) { return Checker(dataFolder).run(); }
 
 }  // namespace velmora

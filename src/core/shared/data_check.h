@@ -20,6 +20,10 @@ struct DataCheckResult {
     int filesRead = 0;
 
     bool clean() const { return problems.empty(); }
+
+    // The closing line for the technician, in the language of the problems:
+    // "206 ficheros leídos, 0 problemas", "1 fichero leído, 1 problema".
+    QString summary() const;
 };
 
 // Reads every file of the catalogue in every language folder with its own reader, exactly as

@@ -33,13 +33,20 @@ HintBubble BubbleFor(QSize textSize);
 class HintPause {
   public:
     static constexpr int kAfterFirstBubble = 400;
+    static constexpr int kShownForAtStart = 10000;
 
     int milliseconds() const { return ms_; }
     void set(int ms) { ms_ = ms < 0 ? 0 : ms; }
     void bubblePainted() { ms_ = kAfterFirstBubble; }
 
+    // How long a bubble stays up while the pointer rests on its control. Like the delay it is
+    // the program's, set by a screen's set-up and in force from then on.
+    int shownFor() const { return shownFor_; }
+    void setShownFor(int ms) { shownFor_ = ms < 0 ? 0 : ms; }
+
   private:
     int ms_ = 500;
+    int shownFor_ = kShownForAtStart;
 };
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include "core/shared/enlace.h"
 #include "core/shared/messages.h"
 #include "core/shared/settings_store.h"
+#include "core/shared/setup_guard.h"
 
 namespace velmora {
 namespace {
@@ -55,8 +56,15 @@ void ShellStartupLoad(Enlace& enlace, const SettingsStore& store, const QStringL
     if (effect.languageFolder) enlace.paths.setLanguageCode(*effect.languageFolder);
     if (effect.nonCastilian) enlace.nonCastilian = *effect.nonCastilian;
 
-    // 6. The interface texts.
-    if (!enlace.LoadInterfaceTexts()) return;
+    // 6. The interface texts. A file the reader refuses (a line too many after an edit, say) is
+    // reported with its file and line like a missing one, and ends the start-up: every caption
+    // would otherwise be empty.
+    bool textsLoaded = false;
+    if (!RunSetUp(enlace.messages, [&] { textsLoaded = enlace.LoadInterfaceTexts(); })) {
+        enlace.stopFlag = true;
+        return;
+    }
+    if (!textsLoaded) return;
 
     // 7. The palette and the names of the shared pictures are fixed (palette.h, StartupPictures).
 
@@ -86,8 +94,8 @@ void ShellStartupLoad(Enlace& enlace, const SettingsStore& store, const QStringL
                                            enlace.messages, enlace.stopFlag))
         return;
 
-    // 13. The keyed explanation lines.
-    enlace.LoadKeyedLines();
+    // 13. The keyed explanation lines; a refused file ends the start-up as a missing one does.
+    if (!RunSetUp(enlace.messages, [&] { enlace.LoadKeyedLines(); })) enlace.stopFlag = true;
 }
 
 std::vector<StartupStep> ScreenCreationOrder(bool animationEnabled) {

@@ -75,8 +75,11 @@ DegreesScreen::DegreesScreen(Enlace& enlace, AddressOpener& opener)
                      C::BotDanza, C::BotDramatico, C::ButtonRetroN, C::BitBusTit, C::BotUni,
                      C::BotReq, C::BotSal, C::BotDoblesCar, C::BotCorte, C::BotPonde,
                      C::BotImprimirN, C::BotIntUni, C::BotArtesTit, C::BotArtesEsp,
-                     C::BotArtesLug, C::BotRetroceder, C::BotImprimir})
+                     C::BotArtesLug, C::BotRetroceder, C::BotImprimir, C::ComboAgru,
+                     C::Listramas, C::listgrados, C::Tree, C::ListComunidad})
         view_.cursor[Index(button)] = CursorKind::Hand;
+    // The detail list is not clickable until it lists the places of a community.
+    view_.cursor[Index(C::ListSel)] = CursorKind::NotAllowed;
 }
 
 DegreesScreen::~DegreesScreen() {
@@ -135,11 +138,13 @@ void DegreesScreen::SetCaptions() {
     caption(C::EditBusTit, "");
     view_.caption[Index(C::labelCentro)] =
         enlace_.settings.schoolName.trimmed() + QStringLiteral(" - ") + QString::fromLatin1(kSchoolYear);
+    enlace_.hintPause.setShownFor(kHintPauseMs);
 
     const DegreeTables& tables = enlace_.degreeTables;
     view_.comboText = Text(tables.groupingPrompt);
     for (size_t i = 0; i < view_.comboItems.size(); ++i) view_.comboItems[i] = Text(tables.groupingItems[i]);
     touch(DegreesChanges::Captions);
+    touch(DegreesChanges::GroupingItems);
 }
 
 void DegreesScreen::attachStarMap(StarMap* starMap) {

@@ -172,7 +172,7 @@ struct DegreesView {
 struct DegreesChanges {
     enum Part : unsigned {
         Visibility = 1u << 0,  // visible[]
-        Captions = 1u << 1,    // caption[], hint[], windowTitle, comboText, comboItems
+        Captions = 1u << 1,    // caption[], hint[], windowTitle
         Cursors = 1u << 2,
         TitleBar = 1u << 3,
         Layout = 1u << 4,  // detailLowered, richSalidasAtMaster
@@ -184,6 +184,9 @@ struct DegreesChanges {
         GridRows = 1u << 10,
         DegreeHint = 1u << 11,  // cancel the shown hint, then show degreeHint when not empty
         MapPanel = 1u << 12,
+        // comboText, comboItems: refilling the selector forgets the student's choice, so it is
+        // refilled only when its texts change, never with the other captions and hints.
+        GroupingItems = 1u << 13,
     };
     unsigned parts = 0;
 

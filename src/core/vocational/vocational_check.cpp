@@ -45,15 +45,15 @@ struct LevelFiles {
     const char* blocks;
     const char* facts;
     int factFields;
-    int familyField;
+    int familyField;  // from 0
     const char* offers;
 };
 
 constexpr LevelFiles kLevels[] = {
     {"fp", "asignafp", "datfpsphp", VocationalTables::kFactsGSFields,
-     VocationalTables::kFamilyColumnGS, "datluggsphp"},
+     VocationalTables::kFamilyFieldGS - 1, "datluggsphp"},
     {"fp2", "asignagm", "datfpmphp", VocationalTables::kFactsGMColumns,
-     VocationalTables::kFamilyColumnGM, "datluggmphp"},
+     VocationalTables::kFamilyFieldGM - 1, "datluggmphp"},
     {"fpba", "asignaba", nullptr, 0, 0, "datlugbasphp"},
 };
 constexpr int kLevelCount = 3;

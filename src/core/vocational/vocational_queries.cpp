@@ -53,10 +53,10 @@ int FamilyOfTitle(const VocationalTables& tables, Level level, int title) {
     int family = 0;
     switch (level) {
         case Level::Higher:
-            family = tables.factsGS.at(title, VocationalTables::kFamilyColumnGS);
+            family = tables.factsOfGS(title).family;
             break;
         case Level::Intermediate:
-            family = tables.factsGM.at(title, VocationalTables::kFamilyColumnGM);
+            family = tables.factsOfGM(title).family;
             break;
         case Level::Basic:
             for (int k = 1; k <= tables.basicHeaderCount; ++k) {
@@ -67,9 +67,10 @@ int FamilyOfTitle(const VocationalTables& tables, Level level, int title) {
     return family >= 1 && family <= VocationalTables::kFamilies ? family : 0;
 }
 
-bool IsWideProvince(std::string_view code) {
+bool IsWideProvince(Level level, std::string_view code) {
     static constexpr std::array<std::string_view, 8> kWide = {"1J", "2H", "2G", "3G",
                                                               "3E", "41", "45", "4A"};
+    if (level == Level::Basic && code == "2H") return false;
     return std::find(kWide.begin(), kWide.end(), code) != kWide.end();
 }
 

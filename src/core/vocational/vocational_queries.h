@@ -40,8 +40,9 @@ int HeaderOfTitle(const TitleHeaders& headers, int title);
 // title has none (the arts and sports titles) or t is no title of the level.
 int FamilyOfTitle(const VocationalTables& tables, Level level, int title);
 
-// The provinces whose centres are listed with 35-character localities.
-bool IsWideProvince(std::string_view code);
+// The provinces whose centres are listed with 35-character localities at a level: "1J", "2H",
+// "2G", "3G", "3E", "41", "45", "4A"; the basic level leaves out "2H".
+bool IsWideProvince(Level level, std::string_view code);
 
 // The locality of a centre line: its columns 2-18, or 2-36 in a wide province.
 std::string_view Locality(std::string_view centreLine, bool wide);

@@ -17,6 +17,35 @@ const FamilyGroup& FamilyGroups::group(int g) const {
     return groups[static_cast<size_t>(g)];
 }
 
+namespace {
+
+// Copies `cells.size()` cells of a row, starting at the file's field `firstField` (from 1).
+template <size_t N>
+void CopyFields(const IntGrid& grid, int row, int firstField, std::array<int, N>& cells) {
+    for (size_t k = 0; k < N; ++k) cells[k] = grid.at(row, firstField - 1 + static_cast<int>(k));
+}
+
+}  // namespace
+
+GSTitleFacts VocationalTables::factsOfGS(int title) const {
+    GSTitleFacts facts;
+    if (title < 1 || title > kTitles) return facts;
+    CopyFields(factsGS, title, 1, facts.itineraries);
+    CopyFields(factsGS, title, 5, facts.accessLines);
+    CopyFields(factsGS, title, 18, facts.professions);
+    facts.family = factsGS.at(title, kFamilyFieldGS - 1);
+    return facts;
+}
+
+GMTitleFacts VocationalTables::factsOfGM(int title) const {
+    GMTitleFacts facts;
+    if (title < 1 || title > kTitles) return facts;
+    CopyFields(factsGM, title, 1, facts.professions);
+    facts.family = factsGM.at(title, kFamilyFieldGM - 1);
+    CopyFields(factsGM, title, 5, facts.questionnaireItems);
+    return facts;
+}
+
 const LineTable& VocationalTables::titles(Level level) const {
     switch (level) {
         case Level::Higher:

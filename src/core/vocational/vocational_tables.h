@@ -89,6 +89,21 @@ struct CertificateArea {
     std::string name;  // columns 9-60
 };
 
+// What "datfpsphp" says of a GS title, by the meaning of its columns (the file's fields 1-24).
+struct GSTitleFacts {
+    std::array<int, 4> itineraries{};   // lines of "itinerar" the title belongs to; 0 = none
+    std::array<int, 13> accessLines{};  // lines of "reqfp", in display order; 0 = none
+    std::array<int, 6> professions{};   // lines of "profesio"; 0 = none
+    int family = 0;                     // 1..26; 0 = none
+};
+
+// What "datfpmphp" says of a GM title (the file's fields 1-7).
+struct GMTitleFacts {
+    std::array<int, 3> professions{};         // lines of "profesio"; 0 = none
+    int family = 0;                           // 1..26
+    std::array<int, 3> questionnaireItems{};  // items of "cuesgm" that lead to the title; 0 = none
+};
+
 // The vocational levels, for the tables that exist once per level.
 enum class Level { Higher, Intermediate, Basic };
 
@@ -104,8 +119,8 @@ struct VocationalTables {
     static constexpr int kFactsGSColumns = 25;
     static constexpr int kFactsGSFields = 24;  // read from each line; column 25 stays 0
     static constexpr int kFactsGMColumns = 7;
-    static constexpr int kFamilyColumnGS = 23;  // 0-based cell of the family number
-    static constexpr int kFamilyColumnGM = 3;
+    static constexpr int kFamilyFieldGS = 24;  // the field (from 1) of the family number
+    static constexpr int kFamilyFieldGM = 4;
     static constexpr int kBasicHeaders = 26;
     static constexpr int kHeaderLineLimit = 255;  // header lines kept as bytes by the screens
     static constexpr int kCertificateAreas = 9;
@@ -170,6 +185,11 @@ struct VocationalTables {
     std::array<std::string, kCertificateAreas + 1> hourLabels;
 
     std::array<std::string, kProvinceCodes + 1> provinceCodes;  // ProvinceCodes, entries 1..64
+
+    // The facts of GS title t and GM title t by meaning; all 0 for a row outside the tables.
+    // Screens read the facts only through these, never by cell number.
+    GSTitleFacts factsOfGS(int title) const;
+    GMTitleFacts factsOfGM(int title) const;
 
     // The title file, headers, offers and centre lists of a level. The basic level searches its
     // own copy of lu2.

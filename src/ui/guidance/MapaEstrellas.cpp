@@ -32,6 +32,8 @@ void TForm7::FormCreate(const SharedPictures& pictures) {
     MapaEstrellas->setObjectName(QStringLiteral("MapaEstrellas"));
     MapaEstrellas->move(0, 0);
     MapaEstrellas->setPicture(pictures.picture("mapa"));
+    // A click anywhere on the star map is a click on the map, sea included.
+    MapaEstrellas->setCursorFollowsRegions(false);
     MapaEstrellas->setCursor(Qt::PointingHandCursor);
     MapaEstrellas->installEventFilter(this);
     connect(MapaEstrellas, &RegionMapView::clicked, this,

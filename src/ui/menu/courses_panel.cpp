@@ -11,9 +11,9 @@
 #include "core/menu/courses.h"
 #include "core/menu/menu_texts.h"
 #include "ui/menu/facade.h"
-#include "ui/shared/roll_transition.h"
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
+#include "ui/shared/roll_transition.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/shared/shared_pictures.h"
 
@@ -26,7 +26,7 @@ constexpr int kRowHeight = 40;
 // rejaDrawCell / reja2DrawCell: the family icon and its name, or the link icon and the course in
 // bold blue, on the light-peach grid.
 class CourseCells final : public QStyledItemDelegate {
-public:
+  public:
     explicit CourseCells(QObject* parent) : QStyledItemDelegate(parent) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -123,6 +123,7 @@ CoursesPanel::CoursesPanel(CoursesBrowser& model, const MenuTexts& texts,
     };
     RxLabelEspe = title("RxLabelEspe", texts.espeTitle, {40, 62, 460, 30}, Qt::AlignLeft);
     RxLabelAno = title("RxLabelAno", texts.espeYear, {500, 62, 484, 30}, Qt::AlignRight);
+    ShrinkFontToFit(RxLabelAno);  // it holds the school's name, which may be long
 
     panelsel = new QWidget(this);
     panelsel->setObjectName(QStringLiteral("panelsel"));

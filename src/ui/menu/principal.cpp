@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/menu/doors.h"
 #include "core/menu/menu_navigation.h"
@@ -25,6 +26,7 @@ namespace {
 
 constexpr QSize kFigureSize{56, 168};
 constexpr int kHintDelay = 30000;
+constexpr int kWidestCentreLabel = 976;
 constexpr int kLabelMaxWidth = 165;
 
 void SetColours(QWidget* widget, Rgb text, const PaletteColour* background) {
@@ -199,7 +201,10 @@ void Tform0::layOutLabels() {
     LabelCentro->setColours(PaletteColour::Navy, PaletteColour::White);
     LabelCentro->setText(texts.centro);
     LabelCentro->adjustSize();
-    LabelCentro->resize(LabelCentro->width() + 2, LabelCentro->height() + 2);
+    // Between the side strips at most; a long school name gets a smaller font instead.
+    LabelCentro->resize(std::min(LabelCentro->width() + 2, kWidestCentreLabel),
+                        LabelCentro->height() + 2);
+    ShrinkFontToFit(LabelCentro);
     LabelCentro->move(512 - LabelCentro->width() / 2, 624);
 
     LabelAno = new ShadowLabel(this);
@@ -318,6 +323,8 @@ void Tform0::refresh() {
         }
         anda->move(figure.position);
         anda->raise();
+        // The courses panel covers the whole facade, the figure too, for as long as it is open.
+        if (PanelEspeG->isVisible()) PanelEspeG->raise();
     }
     anda->setVisible(figure.visible);
 

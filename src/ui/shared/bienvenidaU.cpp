@@ -34,6 +34,7 @@ TBienvenida::TBienvenida(const QString& schoolName, const QString& cover, QWidge
     label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label2->setGeometry(88, 166, 497, 34);
     label2->setText(schoolName);
+    ShrinkFontToFit(label2);
 
     label1 = new ShadowLabel(this);
     label1->setObjectName(QStringLiteral("label1"));

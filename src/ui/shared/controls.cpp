@@ -36,7 +36,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry) {
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     button->setFont(ArialFont(10));
-    button->setCursor(Qt::PointingHandCursor);
     QPalette colours = button->palette();
     colours.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(colours);

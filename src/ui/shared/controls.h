@@ -21,7 +21,8 @@ void Paint(QWidget* widget, PaletteColour background, PaletteColour text = Palet
 // A raised panel on pale blue with navy text.
 QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry);
 
-// A button: Arial 10 in black with the pointing hand.
+// A button: Arial 10 in black. Its pointer is the screen's to set (the degrees screen's come
+// from its model).
 QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry);
 
 // A label in Arial 10.

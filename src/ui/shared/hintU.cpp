@@ -13,8 +13,6 @@
 namespace velmora {
 namespace {
 
-constexpr int kShownFor = 10000;  // ms; leaving the control hides the bubble sooner
-
 QColor Grey(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
@@ -115,7 +113,7 @@ void HintInstaller::showNow() {
     QWidget* target = target_.data();
     if (target == nullptr || !target->isVisible() || target->toolTip().isEmpty()) return;
     window_->showText(QCursor::pos() + QPoint(0, 18), target->toolTip());
-    hide_.start(kShownFor);
+    hide_.start(pause_.shownFor());  // leaving the control hides the bubble sooner
 }
 
 bool HintInstaller::eventFilter(QObject* watched, QEvent* event) {

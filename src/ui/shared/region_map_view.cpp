@@ -65,10 +65,12 @@ void RegionMapView::mouseMoveEvent(QMouseEvent* event) {
     const int y = at.y() + 1;
     const std::optional<bool> named = maps_.PointerMoved(which_, x, y);
     if (!named) return;  // off the map: nothing changes, not even the panel
-    if (*named)
-        setCursor(Qt::PointingHandCursor);
-    else
-        unsetCursor();
+    if (cursorFollowsRegions_) {
+        if (*named)
+            setCursor(Qt::PointingHandCursor);
+        else
+            unsetCursor();
+    }
     if (!panel_) return;
     // The panel's place is the pointer's position plus the screen's own offset, in the panel's
     // parent.

@@ -36,6 +36,10 @@ class RegionMapView final : public QWidget {
     void setNamePanel(QWidget* host, int offsetY, int width, std::function<QString(int)> name);
     QLabel* namePanel() const { return panel_; }
 
+    // Whether the pointer becomes the hand over a region and the arrow elsewhere (the default),
+    // or keeps the cursor the screen gave the map.
+    void setCursorFollowsRegions(bool follows) { cursorFollowsRegions_ = follows; }
+
     // One step of the community markers: the ellipses with the current pen and brush, then the
     // pen and brush for the next step.
     void drawMarkerStep(const MarkerStep& step);
@@ -61,6 +65,7 @@ class RegionMapView final : public QWidget {
     QPointer<QLabel> panel_;
     int panelOffset_ = 0;
     std::function<QString(int)> name_;
+    bool cursorFollowsRegions_ = true;
 };
 
 }  // namespace velmora

@@ -187,6 +187,7 @@ void TForm1::apply(const DegreesChanges& changes) {
         leaving = PanelSel->grab();
 
     if (changes.has(DegreesChanges::Captions)) applyCaptions();
+    if (changes.has(DegreesChanges::GroupingItems)) applyGroupingItems();
     if (changes.has(DegreesChanges::Cursors)) applyCursors();
     if (changes.has(DegreesChanges::Layout)) applyLayout();
     if (changes.has(DegreesChanges::TitleBar)) PanelSelTit->setText(view.titleBar);
@@ -285,9 +286,14 @@ void TForm1::applyCaptions() {
             // The title bar and the map's name panel have texts of their own.
             if (which != DegreesControl::PanelSelTit && which != DegreesControl::PanelMapa)
                 label->setText(caption);
+            if (which == DegreesControl::labelCentro) ShrinkFontToFit(label);  // the school's name
         }
         w->setToolTip(view.hint[static_cast<size_t>(i)]);
     }
+}
+
+void TForm1::applyGroupingItems() {
+    const DegreesView& view = model_->view();
     ComboAgru->clear();
     for (const QString& item : view.comboItems) ComboAgru->addItem(item);
     ComboAgru->setPlaceholderText(view.comboText);
@@ -295,6 +301,7 @@ void TForm1::applyCaptions() {
 }
 
 void TForm1::applyCursors() {
+    // Every control's pointer is the model's, so that applying them never undoes another.
     const DegreesView& view = model_->view();
     for (int i = 0; i < kDegreesControlCount; ++i) {
         const auto which = static_cast<DegreesControl>(i);

@@ -142,14 +142,13 @@ class TForm1 : public QWidget {
     void apply(const DegreesChanges& changes);
     void applyVisibility();
     void applyCaptions();
+    void applyGroupingItems();
     void applyCursors();
     void applyLayout();
     void fillRows(QWidget* list, int rows, const std::function<QString(int, int)>& text);
     void fillTree();
     void applyHint();
-    void applyTransition(TransitionKind kind);
     void leave(DegreesScreen::Leave where);
-    void showStarMap(bool on);
 
     QWidget* control(DegreesControl which) const { return controls_[static_cast<size_t>(which)]; }
 
@@ -159,7 +158,6 @@ class TForm1 : public QWidget {
     QPixmap frame_;
     bool applying_ = false;
     bool ready_ = false;  // every control exists
-    bool starMapShown_ = false;
 };
 
 }  // namespace velmora

@@ -101,7 +101,6 @@ void TForm1::createBrowser() {
     ComboAgru->setObjectName(Name("ComboAgru"));
     ComboAgru->setGeometry(140, 10, 290, 26);
     ComboAgru->setFont(ArialFont(10));
-    ComboAgru->setCursor(Qt::PointingHandCursor);
     LabelBusTit = MakeLabel(PanelTree, "LabelBusTit", QRect(10, 44, 420, 18));
     LabelBusTit->setFont(ArialFont(10, true));
     LabelBusTit2 = MakeLabel(PanelTree, "LabelBusTit2", QRect(10, 62, 420, 16));
@@ -119,7 +118,6 @@ void TForm1::createBrowser() {
     Listramas->setItemDelegate(new ModelCells(
         ImageListRamas(), [&view](int row, int) { return CellOf(view.branchRows, row); },
         DegreesScreen::kBranchRowHeight, Listramas));
-    Listramas->setCursor(Qt::PointingHandCursor);
 
     listgrados =
         MakeGrid(PanelTree, "listgrados", kBrowserList, DegreesScreen::kDegreeColumnWidths[0],
@@ -128,7 +126,6 @@ void TForm1::createBrowser() {
         DegreesRowIcons(),
         [&view](int row, int column) { return CellOf(view.degreeRows, row, column); },
         kGridRowHeight, listgrados));
-    listgrados->setCursor(Qt::PointingHandCursor);
     listgrados->viewport()->installEventFilter(this);
     listgrados->hide();
 
@@ -141,7 +138,6 @@ void TForm1::createBrowser() {
     Tree->setItemDelegate(new TreeNodes(Tree));
     Tree->setAttribute(Qt::WA_Hover);
     Tree->setMouseTracking(true);
-    Tree->setCursor(Qt::PointingHandCursor);
     Tree->setUniformRowHeights(true);
     Paint(Tree, PaletteColour::LightPeach);
     Tree->hide();
@@ -171,7 +167,6 @@ void TForm1::createDetail() {
     ListSel->setItemDelegate(new ModelCells(
         DegreesRowIcons(), [&view](int row, int) { return CellOf(view.selRows, row); },
         kGridRowHeight, ListSel));
-    ListSel->setCursor(Qt::ForbiddenCursor);
     listSel2 = MakeList(PanelSel, "listSel2", content);
     RichSalidas = new QTextEdit(PanelSel);
     RichSalidas->setObjectName(Name("RichSalidas"));
@@ -243,7 +238,6 @@ void TForm1::createMap() {
     ListComunidad->setItemDelegate(new ModelCells(
         DegreesRowIcons(), [&view](int row, int) { return CellOf(view.communityRows, row); },
         DegreesScreen::kCommunityRowHeight, ListComunidad));
-    ListComunidad->setCursor(Qt::PointingHandCursor);
     ListComunidad->hide();
 
     // The yellow name panel follows the pointer over the map, in the screen's client area.

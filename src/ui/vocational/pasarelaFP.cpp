@@ -116,6 +116,8 @@ void TForm6::FormCreate() {
     createCutOffPanel(background);
     createWeightingsPanel(background);
     connectControls();
+    for (QPushButton* button : {Buttoncorte6, Buttoncorte7, ButtonCorte8, BotCerrar3, Botcerrar4})
+        button->setCursor(Qt::PointingHandCursor);
 
     model_->setOnChange([this] {
         if (!applying_) apply(model_->takeChanges());

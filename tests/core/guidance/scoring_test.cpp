@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 #include <initializer_list>
 #include <map>
 
@@ -351,6 +354,11 @@ TEST(AdviceLinesTest, ScoresStartAfterTheNameAndRankWithAFreshPermutation) {
     EXPECT_EQ(lines[2], PadToWidth("Grupo numero 3", 55) + " 7.5");
     const std::vector<std::string> average = AverageResultLines(eso.itineraries, scores);
     EXPECT_EQ(average[6], PadToWidth("Grupo numero 7", 54) + "10.0");
+    // The degrees screen keeps "itinerar" 60 wide: the average's score still starts in column 55.
+    LineTable wide = MakePaddedTable();
+    for (int g = 1; g <= kAdviceGroups; ++g)
+        wide.set(g, PadToWidth("Grupo numero " + std::to_string(g), 60));
+    EXPECT_EQ(AverageResultLines(wide, scores), average);
 
     AdviceRanking ranking = RankAdviceLines(lines, scores);
     EXPECT_EQ(ranking.permutation[0], 7);
@@ -364,12 +372,23 @@ TEST(AdviceLinesTest, ScoresStartAfterTheNameAndRankWithAFreshPermutation) {
     EXPECT_EQ(ranking.permutation[1], 7);
 }
 
-TEST(FormatScoreTest, OneDecimalInFourCharacters) {
-    EXPECT_EQ(FormatScore(10), "10.0");
-    EXPECT_EQ(FormatScore(7.5), " 7.5");
-    EXPECT_EQ(FormatScore(9.96), "10.0");
-    EXPECT_EQ(FormatScore(0.04), " 0.0");
-    EXPECT_EQ(FormatScore(6.66), " 6.7");
+TEST(FormatScoreTest, OneDecimalInFourCharactersWhateverTheLocale) {
+    // A Spanish desktop gives the C library a decimal comma (so does every locale a school here
+    // uses); the scores must still read " 7.5". The test command installs es_ES.UTF-8.
+    struct Restore {
+        std::string locale = std::setlocale(LC_ALL, nullptr);
+        ~Restore() { std::setlocale(LC_ALL, locale.c_str()); }
+    } restore;
+    for (const char* locale : {"C", "es_ES.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr);
+        EXPECT_EQ(FormatScore(10), "10.0");
+        EXPECT_EQ(FormatScore(7.5), " 7.5");
+        EXPECT_EQ(FormatScore(9.96), "10.0");
+        EXPECT_EQ(FormatScore(0.04), " 0.0");
+        EXPECT_EQ(FormatScore(6.66), " 6.7");
+        EXPECT_EQ(FormatScore(0), " 0.0");
+    }
 }
 
 }  // namespace

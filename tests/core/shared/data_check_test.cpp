@@ -162,6 +162,27 @@ TEST(DataCheckTest, ReportsTheFirstLineThatEndsInABareLf) {
     EXPECT_EQ(problem->line, 2);
 }
 
+TEST(DataCheckTest, TheSummarySpeaksTheProblemsLanguageWithItsPlurals) {
+    const struct {
+        int files;
+        size_t problems;
+        size_t absent;
+        const char* line;
+    } cases[] = {
+        {206, 0, 0, "206 ficheros leídos, 0 problemas"},
+        {1, 1, 0, "1 fichero leído, 1 problema"},
+        {2, 3, 1, "2 ficheros leídos, 3 problemas, 1 fichero ausente que esta versión aún no lee"},
+        {0, 0, 2, "0 ficheros leídos, 0 problemas, 2 ficheros ausentes que esta versión aún no lee"},
+    };
+    for (const auto& c : cases) {
+        DataCheckResult result;
+        result.filesRead = c.files;
+        result.problems.resize(c.problems);
+        result.notReadYet.resize(c.absent);
+        EXPECT_EQ(result.summary(), QString::fromUtf8(c.line));
+    }
+}
+
 TEST(CatalogueTest, EveryEntryNamesAReaderAndALoader) {
     int entries = 0;
     for (const CatalogueEntry& entry : DataCatalogue()) {

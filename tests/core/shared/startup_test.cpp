@@ -221,6 +221,34 @@ TEST_F(ShellStartupLoadTest, MissingKeyedLinesStop) {
     EXPECT_TRUE(messages.shown[0].contains(QStringLiteral("materias_l")));
 }
 
+// A text file one line past its table (an extra blank line left by an edit) ends the start-up
+// with the program's own report naming the file and the line, never with an abort.
+TEST_F(ShellStartupLoadTest, AStartUpFileOneLinePastItsTableIsReportedAndStops) {
+    const struct {
+        const char* file;
+        int capacity;
+    } cases[] = {{"textos", 1100}, {"informa_l", 600}, {"materias_l", 600}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const QString name = QStringLiteral("cas/") + QString::fromLatin1(c.file);
+        QFile good(folder.file(name));
+        ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+        const QByteArray kept = good.readAll();
+        good.close();
+        std::vector<std::string> lines(static_cast<size_t>(c.capacity), " 1x");
+        lines.emplace_back();
+        folder.writeLines(name, lines);
+        messages.errors.clear();
+        EXPECT_NO_THROW(run({}));
+        EXPECT_TRUE(enlace->stopFlag);
+        ASSERT_EQ(messages.errors.size(), 1);
+        EXPECT_TRUE(messages.errors[0].contains(folder.file(name)));
+        EXPECT_TRUE(messages.errors[0].contains(QString::number(c.capacity + 1)))
+            << messages.errors[0].toStdString();
+        folder.write(name, kept.toStdString());
+    }
+}
+
 std::vector<std::string> Created(const std::vector<StartupStep>& steps) {
     std::vector<std::string> out;
     for (const StartupStep& s : steps)

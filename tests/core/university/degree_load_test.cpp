@@ -17,11 +17,12 @@ using testing::DegreeFolder;
 using testing::RecordingMessages;
 
 class DegreeLoadTest : public ::testing::Test {
-protected:
+  protected:
     DegreeLoadTest() {
         // The interface texts the load copies into its tables.
         LineTable texts(InterfaceTexts::kTableSize, InterfaceTexts::kEntryCapacity);
-        for (int n = 1; n < InterfaceTexts::kTableSize; ++n) texts.set(n, "texto " + std::to_string(n));
+        for (int n = 1; n < InterfaceTexts::kTableSize; ++n)
+            texts.set(n, "texto " + std::to_string(n));
         enlace.texts.Distribute(texts);
     }
 
@@ -60,7 +61,7 @@ TEST_F(DegreeLoadTest, FillsTheDegreeTablesFromEveryFile) {
     EXPECT_EQ(t.itineraryCount, 12);
     EXPECT_EQ(enlace.vocational.families.count, 26);
     EXPECT_EQ(enlace.vocational.headersGS.count(), 1);
-    EXPECT_EQ(enlace.vocational.factsGS.at(2, 23), 21);
+    EXPECT_EQ(enlace.vocational.factsOfGS(2).family, 21);
     EXPECT_EQ(enlace.vocational.offersGS[0].at(1, 1), 2);
     EXPECT_EQ(t.questionnaire.activityCodes[2], "A002");
     EXPECT_EQ(t.questionnaire.activityNames[2], "Derecho");
@@ -149,7 +150,8 @@ TEST_F(DegreeLoadTest, RefusesAttributesBeyondWhatTheScreensHold) {
             ADD_FAILURE() << c.row << " was accepted";
         } catch (const DataError& error) {
             EXPECT_EQ(error.line(), 2) << c.row;
-            EXPECT_TRUE(error.reason().contains(QString::fromUtf8(c.says))) << error.reason().toStdString();
+            EXPECT_TRUE(error.reason().contains(QString::fromUtf8(c.says)))
+                << error.reason().toStdString();
         }
         // The table keeps what it held: nothing was stored from the refused file.
         EXPECT_EQ(tables().attribute(2, DegreeTables::kDegreeCode), 0) << c.row;

@@ -46,6 +46,9 @@ TEST_F(DegreesScreenTest, CaptionsComeFromTheTextSlots) {
     EXPECT_EQ(view().hint[static_cast<size_t>(C::BotIntUni)].toStdString(), "texto 174");
     EXPECT_EQ(view().comboText.toStdString(), "texto 373");
     EXPECT_EQ(view().comboItems[2].toStdString(), "texto 377");
+    // From this screen's set-up on, a hint bubble stays 5 seconds.
+    EXPECT_EQ(enlace.hintPause.shownFor(), DegreesScreen::kHintPauseMs);
+    EXPECT_EQ(DegreesScreen::kHintPauseMs, 5000);
     EXPECT_EQ(ControlNamed("ButEstadisticas"), C::ButEstadisticas);
     EXPECT_EQ(ControlName(C::LabelMaster2), "LabelMaster2");
 }

@@ -133,10 +133,10 @@ TEST_F(VocationalLoadTest, AMissingRequiredFileStopsAndLeavesItsTable) {
 TEST_F(VocationalLoadTest, FactsAndOffersOfTheHigherLevel) {
     LoadHigherAndAreas();
     // Rows of zeros for headers; the family in column 24 and column 25 always 0.
-    EXPECT_EQ(t().factsGS.at(1, 23), 0);
-    EXPECT_EQ(t().factsGS.at(2, 23), 1);
-    EXPECT_EQ(t().factsGS.at(2, 4), 1);
-    EXPECT_EQ(t().factsGS.at(54, 23), 5);
+    EXPECT_EQ(t().factsOfGS(1).family, 0);
+    EXPECT_EQ(t().factsOfGS(2).family, 1);
+    EXPECT_EQ(t().factsOfGS(2).accessLines[0], 1);  // column 5
+    EXPECT_EQ(t().factsOfGS(54).family, 5);
     // Section k of the offers follows the line count of lu k.
     EXPECT_EQ(t().offersGS[0].at(1, 0), 2);
     EXPECT_EQ(t().offersGS[0].at(1, 2), 4);
@@ -150,6 +150,29 @@ TEST_F(VocationalLoadTest, TheTwentyFifthFactsFieldIsNeverStored) {
     folder.data("datfpsphp", folder.factsGS);
     LoadFpHigherPlaces(enlace);
     EXPECT_EQ(t().factsGS.at(2, 24), 0);
+}
+
+TEST_F(VocationalLoadTest, TitleFactsAreReadByWhatTheirColumnsMean) {
+    folder.factsGS[1] = "1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20;21;22;23;24";
+    folder.data("datfpsphp", folder.factsGS);
+    folder.factsGM[1] = "1;2;3;4;5;6;7";
+    folder.data("datfpmphp", folder.factsGM);
+    LoadFpHigherPlaces(enlace);
+    LoadFpMiddlePlaces(enlace);
+    const GSTitleFacts gs = t().factsOfGS(2);
+    EXPECT_EQ(gs.itineraries, (std::array<int, 4>{1, 2, 3, 4}));
+    EXPECT_EQ(gs.accessLines, (std::array<int, 13>{5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}));
+    EXPECT_EQ(gs.professions, (std::array<int, 6>{18, 19, 20, 21, 22, 23}));
+    EXPECT_EQ(gs.family, 24);
+    const GMTitleFacts gm = t().factsOfGM(2);
+    EXPECT_EQ(gm.professions, (std::array<int, 3>{1, 2, 3}));
+    EXPECT_EQ(gm.family, 4);
+    EXPECT_EQ(gm.questionnaireItems, (std::array<int, 3>{5, 6, 7}));
+    // Rows no title has read as no facts at all.
+    for (const int title : {0, -1, VocationalTables::kTitles + 1}) {
+        EXPECT_EQ(t().factsOfGS(title).family, 0);
+        EXPECT_EQ(t().factsOfGM(title).questionnaireItems, (std::array<int, 3>{}));
+    }
 }
 
 TEST_F(VocationalLoadTest, OfferLinesWithCountsTheReaderAcceptsOrRefuses) {

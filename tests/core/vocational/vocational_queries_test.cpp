@@ -25,9 +25,16 @@ TEST(FamilyKeyTest, KeysAndNumbersGoBothWays) {
 }
 
 TEST(WideProvinceTest, TheBigCitiesAndBarcelonaHaveWideLocalities) {
-    for (const char* code : {"1J", "2H", "2G", "3G", "3E", "41", "45", "4A"})
-        EXPECT_TRUE(IsWideProvince(code)) << code;
-    for (const char* code : {"28", "3D", "44", "46", "1K", ""}) EXPECT_FALSE(IsWideProvince(code));
+    for (const Level level : {Level::Higher, Level::Intermediate, Level::Basic}) {
+        for (const char* code : {"1J", "2G", "3G", "3E", "41", "45", "4A"})
+            EXPECT_TRUE(IsWideProvince(level, code)) << code;
+        for (const char* code : {"28", "3D", "44", "46", "1K", ""})
+            EXPECT_FALSE(IsWideProvince(level, code)) << code;
+    }
+    // The basic level lists the centres of "2H" with short localities.
+    EXPECT_TRUE(IsWideProvince(Level::Higher, "2H"));
+    EXPECT_TRUE(IsWideProvince(Level::Intermediate, "2H"));
+    EXPECT_FALSE(IsWideProvince(Level::Basic, "2H"));
     const std::string line = CentreLine('J', "CIFP Los Enlaces     Zaragoza capital de Aragon");
     EXPECT_EQ(Locality(line, false), "CIFP Los Enlaces ");
     EXPECT_EQ(Locality(line, true), "CIFP Los Enlaces     Zaragoza capit");
@@ -99,7 +106,7 @@ TEST_F(TitleQueriesTest, TheFamilyNumberOfATitleAtEachLevel) {
     EXPECT_EQ(FamilyOfTitle(t(), Level::Higher, 3), 0);
     EXPECT_EQ(FamilyOfTitle(t(), Level::Basic, 6), 0);
     EXPECT_EQ(FamilyOfTitle(t(), Level::Intermediate, 57), 0);
-    enlace.vocational.factsGS.cell(2, VocationalTables::kFamilyColumnGS) = 27;
+    enlace.vocational.factsGS.cell(2, VocationalTables::kFamilyFieldGS - 1) = 27;
     EXPECT_EQ(FamilyOfTitle(t(), Level::Higher, 2), 0);
 }
 

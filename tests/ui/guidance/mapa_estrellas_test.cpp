@@ -82,6 +82,10 @@ TEST_F(TForm7Test, ThePanelNamesTheCommunityAndIsEmptiedOverTheSea) {
     SendMouse(w.MapaEstrellas, QEvent::MouseMove, sea);
     EXPECT_TRUE(w.PanelMapa->isVisible());
     EXPECT_TRUE(w.PanelMapa->text().isEmpty());
+    // The whole map is clickable: the hand stays over the sea as over a community.
+    EXPECT_EQ(w.MapaEstrellas->cursor().shape(), Qt::PointingHandCursor);
+    SendMouse(w.MapaEstrellas, QEvent::MouseMove, madrid);
+    EXPECT_EQ(w.MapaEstrellas->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST_F(TForm7Test, AClickOnACommunityWithoutPlacesLeavesTheGridWhereItIs) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QKeyEvent>
@@ -308,6 +309,35 @@ TEST_F(Tform0Test, ACourseLinkOpensItsPage) {
 
     panel->ButtonRetroEspe->click();
     EXPECT_FALSE(panel->isVisible());
+}
+
+TEST_F(Tform0Test, TheWalkingFigureStaysBehindTheCoursesPanel) {
+    Tform0& m = menu();
+    m.show();
+    Click(m.label(MenuLabel::CurEsp));
+    ASSERT_TRUE(m.PanelEspeG->isVisible());
+    Tick(MenuTimer::Piloto, 8);  // the figure walks in while the panel is open
+    ASSERT_TRUE(m.anda->isVisible());
+    // Siblings are stacked in the order of the children: the later one is drawn on top.
+    EXPECT_LT(m.children().indexOf(m.anda), m.children().indexOf(m.PanelEspeG));
+}
+
+// Whether a label's text fits within the label at the label's font.
+bool FitsIn(const QLabel* label) {
+    return QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width();
+}
+
+TEST_F(Tform0Test, ALongSchoolNameStaysWithinItsLabels) {
+    enlace->settings.schoolName =
+        QStringLiteral("Institut d'Educació Secundària Joan Maragall i Gorina de Barcelona");
+    Tform0& m = menu();
+    EXPECT_TRUE(FitsIn(m.LabelCentro));
+    EXPECT_LE(m.LabelCentro->width(), 976);
+    EXPECT_LE(std::abs(m.LabelCentro->geometry().center().x() - 512), 1);
+    const QLabel* year = m.PanelEspeG->RxLabelAno;
+    EXPECT_TRUE(year->text().contains(enlace->settings.schoolName));
+    EXPECT_TRUE(FitsIn(year));
+    EXPECT_GE(year->x(), m.PanelEspeG->RxLabelEspe->geometry().right());
 }
 
 TEST_F(Tform0Test, AMissingCoursesFileLeavesThePanelEmpty) {

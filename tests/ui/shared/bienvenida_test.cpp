@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QProgressBar>
@@ -48,6 +49,13 @@ TEST(TBienvenidaTest, ShowsTheCoverTheSchoolTheYearAndTheProgress) {
     EXPECT_EQ(splash.label1->font().family(), QStringLiteral("Arial"));
     EXPECT_EQ(splash.ProgressBar1->geometry(), QRect(232, 544, 193, 17));
     EXPECT_EQ(splash.ProgressBar1->value(), 5);
+    // A long name gets a smaller font, never a cut.
+    TBienvenida longName(
+        QStringLiteral("Institut d'Educació Secundària Joan Maragall i Gorina de Barcelona"),
+        cover);
+    EXPECT_LE(QFontMetrics(longName.label2->font()).horizontalAdvance(longName.label2->text()),
+              longName.label2->width());
+    EXPECT_EQ(longName.label2->width(), 497);
     splash.setProgress(40);
     EXPECT_EQ(splash.ProgressBar1->value(), 40);
     SaveShot(splash, "splash");

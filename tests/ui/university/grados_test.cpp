@@ -258,5 +258,24 @@ TEST_F(TForm1Test, TheGroupingSelectorShowsTheTreesAndTheirDegrees) {
     EXPECT_EQ(s.Tree->topLevelItemCount(), enlace->degreeTables.degreeCount());
 }
 
+TEST_F(TForm1Test, HoveringTheUniversitiesMapKeepsTheGroupingAndEveryPointer) {
+    TForm1& s = *degrees;
+    s.BotMenuGrados->click();
+    s.ComboAgru->setCurrentIndex(1);
+    Q_EMIT s.ComboAgru->activated(1);
+    s.ButtonRetroN->click();
+    s.BotMenuUni->click();
+    ASSERT_TRUE(s.mapa->isVisible());
+    const MarkerPoint madrid = enlace->regionMaps.markerPoint(13);
+    for (const QPoint at : {QPoint(madrid.x - 1, madrid.y - 1), QPoint(0, 0)})
+        SendMouse(s.mapa, QEvent::MouseMove, at);  // a community, then the sea
+    EXPECT_EQ(s.ComboAgru->currentIndex(), 1);
+    EXPECT_EQ(s.ComboAgru->count(), 5);
+    // The pointers the screen gives its lists survive every change the model makes.
+    for (QWidget* w : std::initializer_list<QWidget*>{s.ComboAgru, s.Listramas, s.listgrados,
+                                                      s.Tree, s.ListComunidad, s.BotMenuGrados})
+        EXPECT_EQ(w->cursor().shape(), Qt::PointingHandCursor) << w->objectName().toStdString();
+}
+
 }  // namespace
 }  // namespace velmora
