@@ -124,35 +124,15 @@ const std::string kBullet = "\x95  ";
 
 TEST_F(RequirementsTextTest, FullTextOfAHighDemandDegree) {
     degree(3, {9, 4, 0, 0});
-    const std::vector<std::string> expected = {"-     texto 277",
-                                               "",
-                                               "texto 674",
-                                               "texto 721 6.0",
-                                               "",
-                                               "texto 723",
-                                               "texto 724",
-                                               "texto 517",
-                                               "",
-                                               "-  texto 725",
-                                               "texto 726",
-                                               kBullet + "Materia 9",
-                                               kBullet + "Materia 4",
-                                               "",
-                                               "texto 727",
-                                               kBullet + "Materia 20",
-                                               kBullet + "Materia 12",
-                                               kBullet + "Materia 18",
-                                               "",
-                                               "texto 730",
-                                               "texto 731",
-                                               "texto 732",
-                                               "",
-                                               "- texto 717",
-                                               "texto 711",
-                                               "texto 712",
-                                               "texto 713",
-                                               "texto 714",
-                                               "texto 715"};
+    // clang-format off
+    const std::vector<std::string> expected = {
+        "-     texto 277", "", "texto 674", "texto 721 6.0", "",
+        "texto 723", "texto 724", "texto 517", "",
+        "-  texto 725", "texto 726", kBullet + "Materia 9", kBullet + "Materia 4", "",
+        "texto 727", kBullet + "Materia 20", kBullet + "Materia 12", kBullet + "Materia 18", "",
+        "texto 730", "texto 731", "texto 732", "",
+        "- texto 717", "texto 711", "texto 712", "texto 713", "texto 714", "texto 715"};
+    // clang-format on
     EXPECT_EQ(text(), expected);
 }
 
@@ -167,16 +147,11 @@ TEST_F(RequirementsTextTest, ShortFormEndsWithTheAdviceOnWeightings) {
                   full.begin(), full.begin() + static_cast<std::ptrdiff_t>(shortForm.size())));
 }
 
+// The judgement's lines, between the heading (text 674) and the next empty line.
 TEST_F(RequirementsTextTest, JudgementLinesFollowTheDemand) {
-    degree(2, {0, 0, 0, 0});
-    const auto judgement = [&](std::vector<int> marks) {
-        tables = [&] {
-            DegreeTables t = WithMarks(marks);
-            for (int s = 1; s <= 30; ++s) t.subjects.set(s, "Materia " + std::to_string(s));
-            t.subjects.count = 30;
-            t.degreeAttributes.cell(1, DegreeTables::kBranch) = 2;
-            return t;
-        }();
+    const auto judgement = [&](const std::vector<int>& marks) {
+        tables = WithMarks(marks);
+        tables.degreeAttributes.cell(1, DegreeTables::kBranch) = 2;
         const std::vector<std::string> all = text();
         return std::vector<std::string>(all.begin() + 3, std::find(all.begin() + 3, all.end(), ""));
     };

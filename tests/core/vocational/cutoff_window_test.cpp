@@ -187,13 +187,28 @@ TEST_F(CutOffWindowTest, EveryWayOfClosingShowsTheOwnerAgain) {
     }
 }
 
-TEST_F(CutOffWindowTest, ThePanelsShowOneAtATime) {
-    window.ShowWeightingsPanel();
-    EXPECT_TRUE(window.view().weightingsPanel);
-    EXPECT_FALSE(window.view().cutOffPanel);
-    window.ShowCutOffPanel();
-    EXPECT_TRUE(window.view().cutOffPanel);
-    EXPECT_FALSE(window.view().weightingsPanel);
+// More degrees and offerings than the original table held (300 rows of 80) are all listed.
+TEST(ListHighCutOffsTest, KeepsEveryQualifyingDegreeAndOffering) {
+    DegreeTables t;
+    for (int d = 1; d <= DegreeTables::kDegrees; ++d) {
+        t.degreeNames.set(d, "Grado");
+        t.offerings.places.cell(d, 0) = DegreeOfferings::kEntries;
+        t.offerings.cutOffTenths.cell(d, 0) = DegreeOfferings::kEntries;
+        for (int i = 1; i <= DegreeOfferings::kEntries; ++i) {
+            t.offerings.places.cell(d, i) = static_cast<std::uint8_t>(i);
+            t.offerings.cutOffTenths.cell(d, i) = static_cast<std::uint8_t>(i == 1 ? 10 : 90);
+        }
+    }
+    t.degreeNames.count = DegreeTables::kDegrees;
+    const std::vector<HighCutOffRow> rows = ListHighCutOffs(t, 80);
+    ASSERT_EQ(rows.size(), static_cast<size_t>(DegreeTables::kDegrees));
+    EXPECT_EQ(rows.back().degree, DegreeTables::kDegrees);
+    EXPECT_EQ(rows.back().qualifying, DegreeOfferings::kEntries - 1);
+    EXPECT_EQ(rows.back().marked, DegreeOfferings::kEntries - 1);
+    const std::vector<MarkedOffering> offerings = OfferingsReaching(t, 7, 80);
+    ASSERT_EQ(offerings.size(), static_cast<size_t>(DegreeOfferings::kEntries - 1));
+    EXPECT_EQ(offerings.front(), (MarkedOffering{2, 90}));
+    EXPECT_EQ(offerings.back(), (MarkedOffering{DegreeOfferings::kEntries, 90}));
 }
 
 TEST(CountsTextTest, RightAlignsBothNumbersInTwoCharacters) {

@@ -18,11 +18,6 @@ using testing::DegreesProgram;
 using testing::RowCentre;
 using testing::SendMouse;
 
-void Shot(QWidget& widget, const char* name) {
-    QCoreApplication::processEvents();
-    testing::SaveShot(widget, name);
-}
-
 class CutOffWalkTest : public ::testing::Test, protected DegreesProgram {
   protected:
     void SetUp() override {
@@ -112,7 +107,7 @@ TEST_F(CutOffWalkTest, RequirementsThenCutOffMarksThenWeightingDocuments) {
     const int first = tables().attribute(degree, DegreeTables::kFirstSubject);
     EXPECT_EQ(shown.count(bullet + cp1252::Decode(tables().subjects[first])), 1);
     EXPECT_TRUE(shown.contains(text(726)));
-    Shot(s, "cutoff-01-requirements");
+    testing::SaveShot(s, "cutoff-01-requirements");
 
     // The cut-off panel takes the screen's place.
     s.BotCorte->click();
@@ -121,7 +116,7 @@ TEST_F(CutOffWalkTest, RequirementsThenCutOffMarksThenWeightingDocuments) {
     EXPECT_TRUE(w.PanelCorte->isVisible());
     EXPECT_FALSE(w.PanelPonderacion->isVisible());
     EXPECT_FALSE(w.L->isVisible());
-    Shot(w, "cutoff-02-panel");
+    testing::SaveShot(w, "cutoff-02-panel");
 
     const struct {
         QPushButton* button;
@@ -149,7 +144,7 @@ TEST_F(CutOffWalkTest, RequirementsThenCutOffMarksThenWeightingDocuments) {
         ASSERT_TRUE(w.listcalc->isVisible());
         EXPECT_EQ(w.LabelCorte3->text(), name);
         EXPECT_EQ(w.listcalc->rowCount(), offeringsReaching(degree, t.threshold));
-        Shot(w, t.shot);
+        testing::SaveShot(w, t.shot);
     }
 
     // Back to the degrees screen, then the weighting documents.
@@ -168,7 +163,7 @@ TEST_F(CutOffWalkTest, RequirementsThenCutOffMarksThenWeightingDocuments) {
     EXPECT_EQ(w.ListUnis->currentRow(), 0);
     QStringList listed = rows(w.ListUnis);
     for (const QString& name : listed) EXPECT_TRUE(files.contains(name)) << name.toStdString();
-    Shot(w, "cutoff-06-weightings");
+    testing::SaveShot(w, "cutoff-06-weightings");
 
     const int chosen = std::min(3, w.ListUnis->count() - 1);
     const QPoint at = w.ListUnis->visualItemRect(w.ListUnis->item(chosen)).center();
@@ -226,9 +221,9 @@ TEST_P(CutOffCaptionsTest, FitTheirPlaces) {
     for (const QLabel* label : {w.LabelPondera1, w.LabelUnis, w.LabelUni2})
         EXPECT_LE(right(label), w.PanelPonderacion2->width()) << label->text().toStdString();
     const std::string suffix = "-" + std::to_string(language);
-    Shot(w, ("cutoff-captions" + suffix).c_str());
+    testing::SaveShot(w, ("cutoff-captions" + suffix).c_str());
     w.model().ShowWeightingsPanel();
-    Shot(w, ("weightings-captions" + suffix).c_str());
+    testing::SaveShot(w, ("weightings-captions" + suffix).c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CutOffCaptionsTest, ::testing::Range(0, 4));
