@@ -12,7 +12,7 @@ import tempfile
 sys.dont_write_bytecode = True  # the sources folder stays free of caches
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-from datagen import universities  # noqa: E402
+from datagen import marks, universities  # noqa: E402
 from datagen.generate import DATA_FOLDER, generate  # noqa: E402
 
 README = os.path.join(os.path.dirname(DATA_FOLDER), 'README.md')
@@ -37,9 +37,31 @@ def stated_count_problems(readme_text, counts):
     return []
 
 
+def stated_correction_problems(readme_text, correction):
+    """data/README.md states by how much the estimates are corrected; the figures must be the
+    ones the generator derives from replaced_estimates.tsv."""
+    text = ' '.join(readme_text.split())
+    stated = re.search(r'The corrections: medicine \+(\d),(\d), health and sciences \+(\d),(\d), '
+                       r'double degrees \+(\d),(\d), every other estimate \+(\d),(\d)', text)
+    if not stated:
+        return ['data/README.md: the sentence "The corrections: medicine +M, health and sciences '
+                '+H, double degrees +D, every other estimate +G" is missing']
+    numbers = [int(n) for n in stated.groups()]
+    tenths = [whole * 10 + tenth for whole, tenth in zip(numbers[::2], numbers[1::2])]
+    derived = [correction.raise_by[cell] for cell in
+               (marks.MEDICINE, marks.HEALTH_SCIENCE, marks.DOUBLE, marks.GENERAL)]
+    if tenths != derived:
+        shown = ', '.join(f'+{t // 10},{t % 10}' for t in derived)
+        return [f'data/README.md: the sources derive the corrections {shown}']
+    return []
+
+
 def mark_count_problems():
     with open(README, encoding='utf-8') as f:
-        return stated_count_problems(f.read(), universities.load().mark_counts)
+        text = f.read()
+    data = universities.load()
+    return stated_count_problems(text, data.mark_counts) + stated_correction_problems(
+        text, data.correction)
 
 
 def main():
