@@ -21,17 +21,23 @@ README = os.path.join(os.path.dirname(DATA_FOLDER), 'README.md')
 GENERATED_FOLDERS = ['pdf']
 
 
+def stated_numbers(readme_text, pattern):
+    """The numbers of the data/README.md sentence the pattern matches, its lines joined as one,
+    or None when the sentence is missing."""
+    stated = re.search(pattern, ' '.join(readme_text.split()))
+    return [int(n) for n in stated.groups()] if stated else None
+
+
 def stated_count_problems(readme_text, counts):
     """data/README.md tells a counsellor how many cut-off marks are published figures and how
     many estimates; the numbers must be the sources' own."""
-    text = ' '.join(readme_text.split())
-    stated = re.search(r'Of the (\d+) marks \(offerings and double degrees\), (\d+) are published '
-                       r'figures and (\d+) are estimates', text)
-    if not stated:
+    stated = stated_numbers(readme_text, r'Of the (\d+) marks \(offerings and double degrees\), '
+                            r'(\d+) are published figures and (\d+) are estimates')
+    if stated is None:
         return ['data/README.md: the sentence "Of the N marks (offerings and double degrees), P are '
                 'published figures and E are estimates" is missing']
-    expected = (counts['published'] + counts['estimated'], counts['published'], counts['estimated'])
-    if tuple(int(n) for n in stated.groups()) != expected:
+    expected = [counts['published'] + counts['estimated'], counts['published'], counts['estimated']]
+    if stated != expected:
         return [f'data/README.md: the sources hold {expected[0]} marks, {expected[1]} published '
                 f'figures and {expected[2]} estimates']
     return []
@@ -40,17 +46,15 @@ def stated_count_problems(readme_text, counts):
 def stated_correction_problems(readme_text, correction):
     """data/README.md states by how much the estimates are corrected; the figures must be the
     ones the generator derives from replaced_estimates.tsv."""
-    text = ' '.join(readme_text.split())
-    stated = re.search(r'The corrections: medicine \+(\d),(\d), health and sciences \+(\d),(\d), '
-                       r'double degrees \+(\d),(\d), every other estimate \+(\d),(\d)', text)
-    if not stated:
+    stated = stated_numbers(readme_text, r'The corrections: medicine \+(\d),(\d), health and '
+                            r'sciences \+(\d),(\d), double degrees \+(\d),(\d), every other '
+                            r'estimate \+(\d),(\d)')
+    if stated is None:
         return ['data/README.md: the sentence "The corrections: medicine +M, health and sciences '
                 '+H, double degrees +D, every other estimate +G" is missing']
-    numbers = [int(n) for n in stated.groups()]
-    tenths = [whole * 10 + tenth for whole, tenth in zip(numbers[::2], numbers[1::2])]
     derived = [correction.raise_by[cell] for cell in
                (marks.MEDICINE, marks.HEALTH_SCIENCE, marks.DOUBLE, marks.GENERAL)]
-    if tenths != derived:
+    if [whole * 10 + tenth for whole, tenth in zip(stated[::2], stated[1::2])] != derived:
         shown = ', '.join(f'+{t // 10},{t % 10}' for t in derived)
         return [f'data/README.md: the sources derive the corrections {shown}']
     return []
