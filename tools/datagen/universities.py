@@ -254,7 +254,7 @@ class Data:
             self._double_rows.append(key)
 
     def _cell(self, key, estimate):
-        place, first, second = key
+        _, first, second = key
         return marks.cell(first, self.degrees[self.degree_number[first] - 1]['branch'], estimate,
                           double=bool(second))
 
