@@ -32,6 +32,16 @@ int Rounded(double v) {
     return static_cast<int>(std::lround(v));
 }
 
+// The width a caption may take: up to the next caption on the same line of its sign, else the
+// sign's width less a margin at each end.
+int CaptionRoom(const SignCaption& caption, int signWidth) {
+    for (const SignCaption& other : SignCaptions()) {
+        if (&other == &caption || other.sign != caption.sign || other.dy != caption.dy) continue;
+        return std::abs(other.dx - caption.dx) - 5;
+    }
+    return signWidth - 20;
+}
+
 }  // namespace
 
 int Scene::FontAdjustmentFor(int dotsPerInch) {
@@ -317,9 +327,11 @@ void Scene::captions() {
                              RoundHalfTowardZero(sign.y) + kPlayerOnScreen.y() - p.y +
                                  size.height() / 2 + caption.dy);
         const int fontSize = caption.size + fontAdjustment_;
-        frame_.texts.push_back({text, fontSize, false, ColourOf(PaletteColour::Black), centre, true});
+        const int room = CaptionRoom(caption, size.width());
         frame_.texts.push_back(
-            {text, fontSize, false, ColourOf(PaletteColour::Navy), centre - QPointF(0, 1), true});
+            {text, fontSize, false, ColourOf(PaletteColour::Black), centre, true, room});
+        frame_.texts.push_back({text, fontSize, false, ColourOf(PaletteColour::Navy),
+                                centre - QPointF(0, 1), true, room});
     }
 }
 

@@ -29,7 +29,8 @@ struct SceneSpriteView {
 };
 
 // A text written over the sprites: from its top left corner, or centred on `at` when
-// `centred`.
+// `centred`. A text wider than `room` pixels (when not 0) is written smaller until it fits, so
+// that a long caption keeps to its sign and off its neighbour.
 struct SceneText {
     QString text;
     int size = 0;
@@ -37,6 +38,7 @@ struct SceneText {
     Rgb colour;
     QPointF at;
     bool centred = false;
+    int room = 0;
 };
 
 // What one frame draws, in order: the sprites, then the texts; while the curtain runs, the
