@@ -77,7 +77,7 @@ void Tform9::DXTimerTimer() {
 
 void Tform9::present() {
     QPainter painter(&surface_);
-    PaintScene(painter, scene_->frame(), pictures_, backBuffer_);
+    painter_.paint(painter, scene_->frame());
     painter.end();
     update();
 }

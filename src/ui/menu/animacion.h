@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "ui/menu/scene_painter.h"
 #include "ui/menu/scene_pictures.h"
 
 class QTimer;
@@ -65,6 +66,7 @@ class Tform9 : public QWidget {
     std::unique_ptr<Scene> scene_;
     QImage surface_;
     QImage backBuffer_;
+    ScenePainter painter_{pictures_, backBuffer_};
     bool releaseEndsDoubleClick_ = false;
 };
 
