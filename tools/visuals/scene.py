@@ -18,7 +18,7 @@ import math
 from . import figures
 from . import geometry as geo
 from .pictures import (CORNICE, GLASS, GLASS_LINE, NAVY, PILASTER_SHADE, STONE, STONE_LIGHT,
-                       STONE_LINE, WOOD, WOOD_DARK, WOOD_LIGHT)
+                       STONE_LINE, WOOD, WOOD_DARK, WOOD_LIGHT, speech_bubble)
 from .raster import Canvas
 
 FIGURE = (72, 168)
@@ -321,12 +321,8 @@ def rotulos():
 
 def bocadillo():
     """The information bubble, 240 x 96, its tail toward the girl's head at the left."""
-    c = Canvas(240, 96)
-    body = geo.rounded_rect(14, 2, 224, 92, 20)
-    tail = [(20, 34), (20, 62), (0, 44)]
-    c.fill([body, tail], (96, 96, 96))
-    c.fill([geo.rounded_rect(16, 4, 220, 88, 18), [(22, 37), (22, 59), (4, 45)]], (255, 255, 255))
-    return c
+    return speech_bubble((240, 96), (14, 2, 224, 92), 20, [(20, 34), (20, 62), (0, 44)],
+                         [(22, 37), (22, 59), (4, 45)], (96, 96, 96))
 
 
 def strip():

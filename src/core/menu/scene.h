@@ -155,6 +155,7 @@ class Scene {
     void innerWalls(int px, int py);
     void arrival(int px, int py);
     void doorWalks(int px, int py);
+    void showOpen(bool study);
     void stepAndAnimate(int moveCount);
     void placePanel();
     void markerMove();

@@ -157,70 +157,51 @@ void Scene::arrival(int px, int py) {
 }
 
 void Scene::doorWalks(int px, int py) {
-    auto openImage = [&](bool study) {
-        for (const Door& door : doors_)
-            if (door.study == study && door.go) sprites_[door.sprite].image = image("puer3");
-    };
-    auto spanHolds = [&](const Door& door) {
-        const QRectF r = rectOf(door.sprite);
-        return px > r.x() && px < r.x() + r.width() - 50;
-    };
     auto rowOf = [&](bool study) {
         for (const Door& door : doors_)
             if (door.study == study) return rectOf(door.sprite);
         return QRectF();
     };
-    const QRectF studyRow = rowOf(true);
-    const QRectF sectionRow = rowOf(false);
+    // Up through a door of the group once she stands in its span, into the section 150 pixels
+    // past the door's top. A study door must be the chosen one; a section door may be any, but
+    // she must stand before the doors with the pointer near her.
+    auto walkThrough = [&](bool study, bool& chosen) {
+        const QRectF row = rowOf(study);
+        if (!study && !(py < row.bottom() && std::abs(pointerWorld_.x() - px) <= 70)) return;
+        for (const Door& door : doors_) {
+            const QRectF r = rectOf(door.sprite);
+            if (door.study != study || (study && !door.go) || !(px > r.x() && px < r.right() - 50))
+                continue;
+            walk_ = {.up = true};
+            showOpen(study);
+            if (row.y() - 150 > py) {
+                chosen = false;
+                enterRequested_ = true;
+            }
+            return;
+        }
+    };
+    // Back out of the group's door after its section, until 100 pixels below its top.
+    auto walkBack = [&](bool study, bool& returning) {
+        if (rowOf(study).y() + 100 > py) {
+            walk_ = {.down = true};
+            showOpen(study);
+            return;
+        }
+        for (Door& door : doors_)
+            if (door.study == study) door.go = false;
+        returning = false;
+    };
+    if (studyChosen_) walkThrough(true, studyChosen_);
+    if (studyReturning_) walkBack(true, studyReturning_);
+    if (sectionChosen_) walkThrough(false, sectionChosen_);
+    if (sectionReturning_) walkBack(false, sectionReturning_);
+}
 
-    // Up through a study door once she stands in its span, into the section 150 pixels past
-    // the door's top.
-    if (studyChosen_) {
-        for (const Door& door : doors_) {
-            if (!door.study || !door.go || !spanHolds(door)) continue;
-            walk_ = {.up = true};
-            openImage(true);
-            if (studyRow.y() - 150 > py) {
-                studyChosen_ = false;
-                enterRequested_ = true;
-            }
-            break;
-        }
-    }
-    if (studyReturning_) {
-        if (studyRow.y() + 100 > py) {
-            walk_ = {.down = true};
-            openImage(true);
-        } else {
-            for (Door& door : doors_)
-                if (door.study) door.go = false;
-            studyReturning_ = false;
-        }
-    }
-    // A section door, while she stands before the doors with the pointer near her.
-    if (sectionChosen_ && py < sectionRow.y() + sectionRow.height() &&
-        std::abs(pointerWorld_.x() - px) <= 70) {
-        for (const Door& door : doors_) {
-            if (door.study || !spanHolds(door)) continue;
-            walk_ = {.up = true};
-            openImage(false);
-            if (sectionRow.y() - 150 > py) {
-                sectionChosen_ = false;
-                enterRequested_ = true;
-            }
-            break;
-        }
-    }
-    if (sectionReturning_) {
-        if (sectionRow.y() + 100 > py) {
-            walk_ = {.down = true};
-            openImage(false);
-        } else {
-            for (Door& door : doors_)
-                if (!door.study) door.go = false;
-            sectionReturning_ = false;
-        }
-    }
+// The chosen doors of the group show open.
+void Scene::showOpen(bool study) {
+    for (const Door& door : doors_)
+        if (door.study == study && door.go) sprites_[door.sprite].image = image("puer3");
 }
 
 void Scene::stepAndAnimate(int moveCount) {

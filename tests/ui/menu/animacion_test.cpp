@@ -11,9 +11,7 @@
 
 #include "core/menu/menu_fixture.h"
 #include "core/menu/scene.h"
-#include "core/shared/display_mode.h"
-#include "core/shared/notice.h"
-#include "core/shared/shutdown.h"
+#include "support/fake_shell.h"
 #include "support/shots.h"
 #include "support/temp_folder.h"
 #include "ui/shared/shared_pictures.h"
@@ -21,32 +19,13 @@
 namespace velmora {
 namespace {
 
+using testing::AnsweringNotice;
+using testing::CountingEnd;
+using testing::FixedDisplay;
 using testing::RecordingMessages;
 using testing::RecordingNavigation;
 
 const QString kBundled = QStringLiteral(VELMORA_BUNDLED_DATA);
-
-class FixedDisplay final : public Display {
-  public:
-    DisplayMode current() const override { return screen; }
-    std::optional<DisplayMode> mode(int) const override { return std::nullopt; }
-    void switchTo(const DisplayMode&, bool) override {}
-    void restore() override {}
-    DisplayMode screen{1024, 768, 32};
-};
-
-class AnsweringNotice final : public Notice {
-  public:
-    bool question(const QString&) override { return false; }
-    std::optional<QString> askName(const QString&, const QString&) override { return std::nullopt; }
-};
-
-class CountingEnd final : public ProgramEnd {
-  public:
-    void showHome() override {}
-    void end() override { ++ended; }
-    int ended = 0;
-};
 
 void Send(QWidget* widget, QEvent::Type type, QPoint at) {
     QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
