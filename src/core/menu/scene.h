@@ -148,7 +148,7 @@ class Scene {
     void createSprites();
     void moveAll(int moveCount);
     void playerMove(int moveCount);
-    void wallRules(int px, int py);
+    void wallRules(int px);
     void zoneTriggers(int px, double x, double y);
     void verticalWalls(int px, int py);
     void informationText(int px, int py);

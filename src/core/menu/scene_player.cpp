@@ -37,7 +37,7 @@ void Scene::playerMove(int moveCount) {
     Sprite& p = sprites_[player_];
     const int px = Rounded(p.x);
     const int py = Rounded(p.y);
-    wallRules(px, py);
+    wallRules(px);
     zoneTriggers(px, p.x, p.y);
     verticalWalls(px, py);
     informationText(px, py);
@@ -57,8 +57,7 @@ void Scene::playerMove(int moveCount) {
     placePanel();
 }
 
-void Scene::wallRules(int px, int py) {
-    (void)py;
+void Scene::wallRules(int px) {
     const double y = sprites_[player_].y;
     if (px < -545 && walk_.left) stop(&Walk::left, "manizq");
     if (px >= -13 && y <= -897 && walk_.right) stop(&Walk::right, "mander");

@@ -1,6 +1,7 @@
 #include "ui/menu/animacion.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -151,6 +152,8 @@ void Tform9::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!scene_) return;
     scene_->shown();
+    // The pointer may have moved while another screen was shown.
+    scene_->pointerMove(mapFromGlobal(QCursor::pos()));
     DXTimer->start();
     setFocus();
 }
