@@ -12,7 +12,7 @@ import tempfile
 sys.dont_write_bytecode = True  # the sources folder stays free of caches
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-from datagen import universities  # noqa: E402
+from datagen import marks, universities  # noqa: E402
 from datagen.generate import DATA_FOLDER, generate  # noqa: E402
 
 README = os.path.join(os.path.dirname(DATA_FOLDER), 'README.md')
@@ -21,25 +21,51 @@ README = os.path.join(os.path.dirname(DATA_FOLDER), 'README.md')
 GENERATED_FOLDERS = ['pdf']
 
 
+def stated_numbers(readme_text, pattern):
+    """The numbers of the data/README.md sentence the pattern matches, its lines joined as one,
+    or None when the sentence is missing."""
+    stated = re.search(pattern, ' '.join(readme_text.split()))
+    return [int(n) for n in stated.groups()] if stated else None
+
+
 def stated_count_problems(readme_text, counts):
     """data/README.md tells a counsellor how many cut-off marks are published figures and how
     many estimates; the numbers must be the sources' own."""
-    text = ' '.join(readme_text.split())
-    stated = re.search(r'Of the (\d+) marks \(offerings and double degrees\), (\d+) are published '
-                       r'figures and (\d+) are estimates', text)
-    if not stated:
+    stated = stated_numbers(readme_text, r'Of the (\d+) marks \(offerings and double degrees\), '
+                            r'(\d+) are published figures and (\d+) are estimates')
+    if stated is None:
         return ['data/README.md: the sentence "Of the N marks (offerings and double degrees), P are '
                 'published figures and E are estimates" is missing']
-    expected = (counts['published'] + counts['estimated'], counts['published'], counts['estimated'])
-    if tuple(int(n) for n in stated.groups()) != expected:
+    expected = [counts['published'] + counts['estimated'], counts['published'], counts['estimated']]
+    if stated != expected:
         return [f'data/README.md: the sources hold {expected[0]} marks, {expected[1]} published '
                 f'figures and {expected[2]} estimates']
     return []
 
 
+def stated_correction_problems(readme_text, correction):
+    """data/README.md states by how much the estimates are corrected; the figures must be the
+    ones the generator derives from replaced_estimates.tsv."""
+    stated = stated_numbers(readme_text, r'The corrections: medicine \+(\d),(\d), health and '
+                            r'sciences \+(\d),(\d), double degrees \+(\d),(\d), every other '
+                            r'estimate \+(\d),(\d)')
+    if stated is None:
+        return ['data/README.md: the sentence "The corrections: medicine +M, health and sciences '
+                '+H, double degrees +D, every other estimate +G" is missing']
+    derived = [correction.raise_by[cell] for cell in
+               (marks.MEDICINE, marks.HEALTH_SCIENCE, marks.DOUBLE, marks.GENERAL)]
+    if [whole * 10 + tenth for whole, tenth in zip(stated[::2], stated[1::2])] != derived:
+        shown = ', '.join(f'+{t // 10},{t % 10}' for t in derived)
+        return [f'data/README.md: the sources derive the corrections {shown}']
+    return []
+
+
 def mark_count_problems():
     with open(README, encoding='utf-8') as f:
-        return stated_count_problems(f.read(), universities.load().mark_counts)
+        text = f.read()
+    data = universities.load()
+    return stated_count_problems(text, data.mark_counts) + stated_correction_problems(
+        text, data.correction)
 
 
 def main():

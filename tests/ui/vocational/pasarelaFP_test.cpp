@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "core/shared/cp1252.h"
+#include "support/param_names.h"
 #include "support/shots.h"
 #include "ui/university/degrees_fixture.h"
 
@@ -226,7 +227,8 @@ TEST_P(CutOffCaptionsTest, FitTheirPlaces) {
     testing::SaveShot(w, ("weightings-captions" + suffix).c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, CutOffCaptionsTest, ::testing::Range(0, 4));
+INSTANTIATE_TEST_SUITE_P(Languages, CutOffCaptionsTest, ::testing::Range(0, 4),
+                         testing::ByLanguage());
 
 }  // namespace
 }  // namespace velmora
