@@ -20,6 +20,11 @@ bool NoticeSlot::question(const QString& text) {
     return notice_->question(text);
 }
 
+bool NoticeSlot::questionWithNote(const QString& text, const QString& note) {
+    if (dialog_.isNull() || notice_ == nullptr) return false;
+    return notice_->questionWithNote(text, note);
+}
+
 std::optional<QString> NoticeSlot::askName(const QString& prompt, const QString& proposal) {
     if (dialog_.isNull() || notice_ == nullptr) return std::nullopt;
     return notice_->askName(prompt, proposal);

@@ -20,6 +20,7 @@
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
 #include "ui/shared/region_map_view.h"
+#include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/shared/shared_pictures.h"
 #include "ui/university/grados.h"
@@ -33,92 +34,8 @@ QString Name(const char* name) {
     return QString::fromLatin1(name);
 }
 
-void Paint(QWidget* widget, PaletteColour background, PaletteColour text = PaletteColour::Black) {
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::Window, ToQColor(background));
-    colours.setColor(QPalette::Base, ToQColor(background));
-    colours.setColor(QPalette::WindowText, ToQColor(text));
-    colours.setColor(QPalette::Text, ToQColor(text));
-    widget->setPalette(colours);
-    widget->setAutoFillBackground(true);
-}
-
-QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(Name(name));
-    panel->setGeometry(geometry);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    panel->setLineWidth(2);
-    Paint(panel, PaletteColour::PaleBlue, PaletteColour::Navy);
-    return panel;
-}
-
-// Every button: Arial 10 in black (its pointing hand comes from the model with the others).
-QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(Name(name));
-    button->setGeometry(geometry);
-    button->setFont(ArialFont(10));
-    QPalette colours = button->palette();
-    colours.setColor(QPalette::ButtonText, Qt::black);
-    button->setPalette(colours);
-    return button;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(Name(name));
-    label->setGeometry(geometry);
-    label->setFont(ArialFont(10));
-    return label;
-}
-
-// Lists and grids: Arial 10 on light peach.
-QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(Name(name));
-    list->setGeometry(geometry);
-    list->setFont(ArialFont(10));
-    list->setUniformItemSizes(true);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Paint(list, PaletteColour::LightPeach);
-    return list;
-}
-
 QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second) {
-    auto* grid = new QTableWidget(0, 2, parent);
-    grid->setObjectName(Name(name));
-    grid->setGeometry(geometry);
-    grid->setFont(ArialFont(10));
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-    grid->setShowGrid(false);
-    grid->setWordWrap(false);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    grid->horizontalHeader()->setMinimumSectionSize(1);
-    grid->setColumnWidth(0, first);
-    grid->setColumnWidth(1, second);
-    grid->setMouseTracking(true);
-    Paint(grid, PaletteColour::LightPeach);
-    return grid;
-}
-
-template <typename Row>
-const Cell* CellOf(const std::vector<Row>& rows, int row, int column = 0) {
-    if (row < 0 || row >= static_cast<int>(rows.size())) return nullptr;
-    if constexpr (std::is_same_v<Row, Cell>) {
-        return &rows[static_cast<size_t>(row)];
-    } else {
-        if (column < 0 || column > 1) return nullptr;
-        return &rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
-    }
+    return velmora::MakeGrid(parent, name, geometry, first, second, kGridRowHeight);
 }
 
 // The search button's picture: a magnifying glass.
@@ -324,24 +241,7 @@ void TForm1::createMap() {
 }
 
 void TForm1::paintFrame() {
-    // The section screens' frame: the floor tiled over the whole window, the top strip and the
-    // two side strips over it.
-    QImage canvas(kScreenMode.width, kScreenMode.height, QImage::Format_RGB32);
-    canvas.fill(ToQColor(PaletteColour::LightPeach));
-    const QImage& floor = platform_.pictures.picture("suelo");
-    if (!floor.isNull()) TileImage(canvas, floor);
-    QPainter p(&canvas);
-    const QImage& left = platform_.pictures.picture("TilIzq");
-    const QImage& right = platform_.pictures.picture("TilDer");
-    const QImage& top = platform_.pictures.picture("marcoar");
-    if (!left.isNull()) TileImage(p, QRect(0, top.height(), left.width(), canvas.height()), left);
-    if (!right.isNull())
-        TileImage(
-            p, QRect(canvas.width() - right.width(), top.height(), right.width(), canvas.height()),
-            right);
-    if (!top.isNull()) TileImage(p, QRect(0, 0, canvas.width(), top.height()), top);
-    p.end();
-    frame_ = QPixmap::fromImage(canvas);
+    frame_ = SectionFrame(platform_.pictures);
 }
 
 }  // namespace velmora
