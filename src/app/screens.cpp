@@ -2,6 +2,7 @@
 
 #include "core/shared/settings_store.h"
 #include "ui/guidance/MapaEstrellas.h"
+#include "ui/guidance/formconsejo.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
@@ -51,6 +52,14 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
                  DegreesPlatform{c.enlace, c.pictures, c.shutdown, c.opener,
                                  qobject_cast<TForm7*>(c.screen("TForm7")),
                                  [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        // Its set-up reads "cualidad" and "interes"; the notice dialog comes later in the order
+        // and is reached through the slot.
+        {"TFormCon",
+         [](ScreenContext& c) -> QWidget* {
+             return new TFormCon(AdvicePlatform{
+                 c.enlace, c.pictures, c.shutdown, c.notice, c.printing, c.saveDialog,
+                 [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm4",
          [](ScreenContext& c) -> QWidget* {

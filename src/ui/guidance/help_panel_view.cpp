@@ -56,4 +56,14 @@ void HelpPanelView::refresh() {
     if (!model_.running()) timer->stop();
 }
 
+void HelpPanelView::finishTyping() {
+    for (int k = 0; k < HelpPanel::kLines && model_.running(); ++k) model_.tick();
+    refresh();
+}
+
+void HelpPanelView::mousePressEvent(QMouseEvent* event) {
+    finishTyping();
+    QFrame::mousePressEvent(event);
+}
+
 }  // namespace velmora

@@ -19,10 +19,15 @@ class HelpPanelView : public QFrame {
 
     // Shows what the model holds now and runs the timer while the model types.
     void refresh();
+    // Types the rest of the set at once; a click on the panel does it.
+    void finishTyping();
 
     std::array<QLabel*, 8> labels{};
     QLabel* chica = nullptr;
     QTimer* timer = nullptr;
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     HelpPanel& model_;

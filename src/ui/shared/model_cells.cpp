@@ -1,6 +1,8 @@
 #include "ui/shared/model_cells.h"
 
+#include <QListWidget>
 #include <QPainter>
+#include <QTableWidget>
 
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
@@ -30,6 +32,11 @@ void ModelCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
             icons_.draw(*painter, QPoint(cell.left() + c->iconLeft, cell.top()), c->icon);
         QFont font = option.font;
         font.setBold(c->bold);
+        if (shrinkToFit_) {
+            const int room = cell.width() - c->textLeft - 2;
+            while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(c->text) > room)
+                font.setPixelSize(font.pixelSize() - 1);
+        }
         painter->setFont(font);
         QColor colour = ToQColor(c->colour);
         if (selected && !c->fill) colour = option.palette.highlightedText().color();
@@ -48,6 +55,21 @@ void ModelCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
 
 QSize ModelCells::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     return {QStyledItemDelegate::sizeHint(option, index).width(), rowHeight_};
+}
+
+void FillRows(QListWidget* list, const std::vector<Cell>& rows) {
+    list->clear();
+    for (const Cell& cell : rows) list->addItem(cell.text);
+}
+
+void FillRows(QTableWidget* grid, const std::vector<GridRow>& rows) {
+    grid->clearContents();
+    grid->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < grid->rowCount(); ++r)
+        for (int c = 0; c < 2; ++c)
+            grid->setItem(
+                r, c,
+                new QTableWidgetItem(rows[static_cast<size_t>(r)][static_cast<size_t>(c)].text));
 }
 
 }  // namespace velmora

@@ -7,6 +7,9 @@
 
 #include "core/shared/screen_view.h"
 
+class QListWidget;
+class QTableWidget;
+
 namespace velmora {
 
 class PictureList;
@@ -21,6 +24,10 @@ class ModelCells final : public QStyledItemDelegate {
 
     ModelCells(const PictureList& icons, CellAt cellAt, int rowHeight, QObject* parent);
 
+    // Texts wider than their cell are drawn in a smaller font (down to 9 pixels) instead of cut:
+    // for names the data may make longer than the layout's example.
+    void setShrinkToFit(bool on) { shrinkToFit_ = on; }
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -29,7 +36,13 @@ class ModelCells final : public QStyledItemDelegate {
     const PictureList& icons_;
     CellAt cellAt_;
     int rowHeight_;
+    bool shrinkToFit_ = false;
 };
+
+// Fills a list with one item per row, or a grid with its rows of two cells; the items carry the
+// cells' texts and the delegate draws them as the model describes.
+void FillRows(QListWidget* list, const std::vector<Cell>& rows);
+void FillRows(QTableWidget* grid, const std::vector<GridRow>& rows);
 
 // The cell of a list's rows or a grid's rows (column 0 or 1); nullptr outside them.
 template <typename Row>
