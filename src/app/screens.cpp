@@ -3,6 +3,7 @@
 #include "core/shared/settings_store.h"
 #include "ui/guidance/MapaEstrellas.h"
 #include "ui/guidance/formconsejo.h"
+#include "ui/guidance/profeU.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
@@ -59,6 +60,14 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
          [](ScreenContext& c) -> QWidget* {
              return new TFormCon(AdvicePlatform{
                  c.enlace, c.pictures, c.shutdown, c.notice, c.printing, c.saveDialog,
+                 [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        // Its set-up reads "fracortas", "fralargas", "activida" and "profesio" and gathers the
+        // studies of every profession from the tables loaded before it.
+        {"Tprofe",
+         [](ScreenContext& c) -> QWidget* {
+             return new Tprofe(ProfessionsPlatform{
+                 c.enlace, c.pictures, c.notice, c.printing, c.saveDialog,
                  [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm4",

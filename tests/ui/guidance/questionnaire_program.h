@@ -13,6 +13,7 @@
 #include "support/shots.h"
 #include "ui/guidance/formconsejo.h"
 #include "ui/guidance/help_panel_view.h"
+#include "ui/guidance/profeU.h"
 #include "ui/university/degrees_fixture.h"
 
 namespace velmora::testing {
@@ -37,6 +38,7 @@ class QuestionnaireProgram {
             });
         routes.find = [this](std::string_view name) -> QWidget* {
             if (name == "TFormCon") return advice.get();
+            if (name == "Tprofe") return professions.get();
             if (name == "Tform0") return menu.get();
             return nullptr;
         };
@@ -45,6 +47,10 @@ class QuestionnaireProgram {
     void createAdvice() {
         advice = std::make_unique<TFormCon>(
             AdvicePlatform{*enlace, pictures, shutdown, notice, printing, saveDialog, routes.find});
+    }
+    void createProfessions() {
+        professions = std::make_unique<Tprofe>(
+            ProfessionsPlatform{*enlace, pictures, notice, printing, saveDialog, routes.find});
     }
     void createMenu() {
         menu = std::make_unique<Tform0>(MenuPlatform{*enlace, pictures, display, shutdown, routes,
@@ -86,6 +92,7 @@ class QuestionnaireProgram {
     RecordingSaveDialog saveDialog;
     bool loaded = false;
     std::unique_ptr<TFormCon> advice;
+    std::unique_ptr<Tprofe> professions;
     std::unique_ptr<Tform0> menu;
 };
 
