@@ -126,21 +126,7 @@ void AdviceScreen::SetCaptions() {
     touch(AdviceChanges::Controls);
 }
 
-AdviceChanges AdviceScreen::takeChanges() {
-    AdviceChanges out = std::move(changes_);
-    changes_ = AdviceChanges{};
-    return out;
-}
-
 // --- Helpers ---------------------------------------------------------------------------------
-
-void AdviceScreen::setVisible(C control, bool on) {
-    if (view_.controls.setVisible(control, on)) touch(AdviceChanges::Controls);
-}
-
-void AdviceScreen::setCaption(C control, const QString& text) {
-    if (view_.controls.setCaption(control, text)) touch(AdviceChanges::Controls);
-}
 
 void AdviceScreen::showHelp(const HelpPanel::Set& set) {
     help_.show(set, enlace_.texts);

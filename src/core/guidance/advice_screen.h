@@ -44,7 +44,7 @@ struct AdviceState {
 // rankings of the 12 itinerary groups and their average, the studies of a ranked group, and the
 // report printed or saved. Handlers are named as the screen's events; after each one the widget
 // takes the changes and shows them.
-class AdviceScreen {
+class AdviceScreen : public ScreenPublisher<AdviceView, AdviceChanges> {
   public:
     static constexpr int kGridColumnWidths[2] = {360, 60};  // ListResul
     static constexpr int kGridRowHeight = 32;
@@ -59,11 +59,9 @@ class AdviceScreen {
     bool FormCreate();
     void SetCaptions();
 
-    const AdviceView& view() const { return view_; }
     const AdviceState& state() const { return state_; }
     const HelpPanel& help() const { return help_; }
     HelpPanel& help() { return help_; }
-    AdviceChanges takeChanges();
 
     // Showing the screen: the name is forgotten, and when a list was filled before, the student
     // is asked whether to start again.
@@ -101,9 +99,6 @@ class AdviceScreen {
     ResultReport ReportPartTwo() const;
 
   private:
-    void setVisible(AdviceControl control, bool on);
-    void setCaption(AdviceControl control, const QString& text);
-    void touch(AdviceChanges::Part part) { changes_.parts |= part; }
     void showHelp(const HelpPanel::Set& set);
     void openList(AdviceState::Mode mode);
     void toggle(AdviceState::Mode mode, int row);
@@ -121,8 +116,6 @@ class AdviceScreen {
     Enlace& enlace_;
     QuestionnaireOutput& output_;
     AdviceState state_;
-    AdviceView view_;
-    AdviceChanges changes_;
     HelpPanel help_;
 };
 

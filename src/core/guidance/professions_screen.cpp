@@ -133,21 +133,7 @@ void ProfessionsScreen::SetCaptions() {
     touch(ProfessionsChanges::Controls);
 }
 
-ProfessionsChanges ProfessionsScreen::takeChanges() {
-    ProfessionsChanges out = std::move(changes_);
-    changes_ = ProfessionsChanges{};
-    return out;
-}
-
 // --- Helpers ---------------------------------------------------------------------------------
-
-void ProfessionsScreen::setVisible(C control, bool on) {
-    if (view_.controls.setVisible(control, on)) touch(ProfessionsChanges::Controls);
-}
-
-void ProfessionsScreen::setCaption(C control, const QString& text) {
-    if (view_.controls.setCaption(control, text)) touch(ProfessionsChanges::Controls);
-}
 
 void ProfessionsScreen::setRunning(T timer, bool on) {
     bool& running = view_.timers[static_cast<size_t>(timer)];

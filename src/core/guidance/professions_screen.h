@@ -42,7 +42,7 @@ struct ProfessionsState {
 // phrases of their professions on up to four pages, the final pick, and the activities and
 // professions it points to with the studies of each. Handlers are named as the screen's events;
 // rows of the result lists are counted from 1 (row 1 is the header).
-class ProfessionsScreen {
+class ProfessionsScreen : public ScreenPublisher<ProfessionsView, ProfessionsChanges> {
   public:
     static constexpr int kStatementRowHeight = 30;
     static constexpr int kResultRowHeight = 22;
@@ -64,10 +64,8 @@ class ProfessionsScreen {
     bool FormCreate();
     void SetCaptions();
 
-    const ProfessionsView& view() const { return view_; }
     const ProfessionsState& state() const { return state_; }
     const ProfessionStudyIndex& studies() const { return studies_; }
-    ProfessionsChanges takeChanges();
 
     // A new run (the opening screens call it first).
     void BotCuestioClick();
@@ -101,10 +99,7 @@ class ProfessionsScreen {
 
   private:
     void Answer(bool yes);
-    void setVisible(ProfessionsControl control, bool on);
-    void setCaption(ProfessionsControl control, const QString& text);
     void setRunning(ProfessionsTimer timer, bool on);
-    void touch(ProfessionsChanges::Part part) { changes_.parts |= part; }
     int tickedStatements() const;
     void fillStatementRows();
     void showPhrases(std::vector<int> phrases, const std::vector<int>& tickedRows);
@@ -121,8 +116,6 @@ class ProfessionsScreen {
     QuestionnaireOutput& output_;
     ProfessionStudyIndex studies_;
     ProfessionsState state_;
-    ProfessionsView view_;
-    ProfessionsChanges changes_;
 };
 
 }  // namespace velmora

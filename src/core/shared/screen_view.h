@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "core/shared/palette.h"
 
@@ -86,6 +87,29 @@ struct ControlStates {
         slot = value;
         return true;
     }
+};
+
+// What a screen model publishes: its view, and the parts of it changed since the widget last
+// took them. `Changes` has `parts` and a part `Controls` for the named controls' states.
+template <typename View, typename Changes>
+class ScreenPublisher {
+  public:
+    const View& view() const { return view_; }
+    Changes takeChanges() { return std::exchange(changes_, Changes{}); }
+
+  protected:
+    void touch(typename Changes::Part part) { changes_.parts |= part; }
+    template <typename Control>
+    void setVisible(Control control, bool on) {
+        if (view_.controls.setVisible(control, on)) touch(Changes::Controls);
+    }
+    template <typename Control>
+    void setCaption(Control control, const QString& text) {
+        if (view_.controls.setCaption(control, text)) touch(Changes::Controls);
+    }
+
+    View view_;
+    Changes changes_;
 };
 
 // The name of control c from a screen's table of names, and back.

@@ -56,37 +56,19 @@ void Highlight(QPushButton* button, bool visited) {
     button->setPalette(colours);
 }
 
-QListWidget* MakeItemList(QWidget* parent, const char* name, const std::vector<Cell>& rows) {
-    QListWidget* list = MakeList(parent, name, kItemList);
-    list->setFont(ArialFont(11));
-    list->setSelectionMode(QAbstractItemView::NoSelection);
-    list->setItemDelegate(new ModelCells(
-        ImageListIconos(), [&rows](int row, int) { return CellOf(rows, row); },
-        AdviceScreen::kItemRowHeight, list));
-    list->hide();
-    return list;
-}
-
 }  // namespace
 
 TFormCon::TFormCon(AdvicePlatform platform, QWidget* parent)
-    : QWidget(parent),
+    : SectionScreen("TFormCon", platform.pictures, parent),
       platform_(std::move(platform)),
       output_(std::make_unique<QuestionnaireOutput>(platform_.enlace, platform_.notice,
                                                     platform_.printing, platform_.saveDialog)),
       model_(std::make_unique<AdviceScreen>(platform_.enlace, *output_)) {
-    setObjectName(QStringLiteral("TFormCon"));
-    setFixedSize(kScreenMode.width, kScreenMode.height);
-    move(0, 0);
-    setMouseTracking(true);
     model_->FormCreate();
-    frame_ = SectionFrame(platform_.pictures);
     createControls();
-    for (int i = 0; i < kAdviceControlCount; ++i)
-        controls_[static_cast<size_t>(i)] =
-            findChild<QWidget*>(NameOf(AdviceControlName(static_cast<C>(i))));
+    controls_ = FindControls<C, kAdviceControlCount>(this, AdviceControlName);
     connectControls();
-    ready_ = true;
+    setReady();
     AdviceChanges everything;
     everything.parts = ~0u;
     model_->takeChanges();
@@ -109,8 +91,10 @@ void TFormCon::createControls() {
     PanelListCon = MakePanel(this, "PanelListCon", kPanelListCon);
     PanelListCon->setMouseTracking(true);
     PanelListCon->installEventFilter(this);
-    ListCua = MakeItemList(PanelListCon, "ListCua", view.qualityRows);
-    Listint = MakeItemList(PanelListCon, "Listint", view.interestRows);
+    ListCua = MakeModelList(PanelListCon, "ListCua", kItemList, AdviceScreen::kItemRowHeight,
+                            view.qualityRows, 11, false);
+    Listint = MakeModelList(PanelListCon, "Listint", kItemList, AdviceScreen::kItemRowHeight,
+                            view.interestRows, 11, false);
     PanelResCon = MakeLabel(PanelListCon, "PanelResCon", kPanelResCon);
     PanelResCon->setFont(ArialFont(12, true));
     PanelResCon->setAlignment(Qt::AlignCenter);
@@ -135,12 +119,8 @@ void TFormCon::createControls() {
     grabar = MakeButton(PanelListCon, "grabar", PanelButton(3));
 
     PanelResul = MakePanel(this, "PanelResul", kPanelResul);
-    ListCarreras = MakeList(PanelResul, "ListCarreras", QRect(10, 10, 576, 400));
-    ListCarreras->setFont(ArialFont(10));
-    ListCarreras->setSelectionMode(QAbstractItemView::NoSelection);
-    ListCarreras->setItemDelegate(new ModelCells(
-        ImageListIconos(), [&view](int row, int) { return CellOf(view.studyRows, row); }, 18,
-        ListCarreras));
+    ListCarreras = MakeModelList(PanelResul, "ListCarreras", QRect(10, 10, 576, 400), 18,
+                                 view.studyRows, 10, false);
     BotCerrar = MakeButton(PanelResul, "BotCerrar", QRect(228, 418, 140, 40));
 
     LabelAviso = MakeLabel(this, "LabelAviso", QRect(0, 0, 260, 22));
@@ -150,12 +130,7 @@ void TFormCon::createControls() {
     LabelAviso->setAttribute(Qt::WA_TransparentForMouseEvents);
     Paint(LabelAviso, PaletteColour::LightYellow, PaletteColour::Navy);
 
-    labelCentro = new ShadowLabel(this);
-    labelCentro->setObjectName(QStringLiteral("labelCentro"));
-    labelCentro->setFont(ArialFont(15, true));
-    labelCentro->setColours(PaletteColour::Navy, PaletteColour::White);
-    labelCentro->setAlignment(Qt::AlignCenter);
-    labelCentro->setGeometry(24, 716, 976, 30);
+    labelCentro = MakeSchoolLabel(this);
 
     for (QListWidget* list : {ListCua, Listint}) list->installEventFilter(this);
 }
@@ -235,25 +210,15 @@ void TFormCon::apply(const AdviceChanges& changes) {
 }
 
 void TFormCon::applyControls(const AdviceChanges& changes) {
-    const auto& controls = model_->view().controls;
     setWindowTitle(model_->view().windowTitle);
-    for (int i = 0; i < kAdviceControlCount; ++i) {
-        const auto which = static_cast<C>(i);
-        QWidget* w = controls_[static_cast<size_t>(i)];
-        if (!w) continue;
-        const QString& caption = controls.caption[static_cast<size_t>(i)];
-        if (auto* button = qobject_cast<QPushButton*>(w)) button->setText(caption);
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            label->setText(caption);
-            if (which == C::labelCentro) ShrinkFontToFit(label);
-        }
-        w->setCursor(ShapeOf(controls.cursor[static_cast<size_t>(i)]));
-        // A panel closing with its effect hides itself when the effect ends.
-        bool closing = false;
-        for (const PanelEffect& effect : changes.effects)
-            closing = closing || (effect.panel == which && effect.kind == PanelEffect::Kind::Close);
-        if (!closing) w->setVisible(controls.visible[static_cast<size_t>(i)]);
-    }
+    // A panel closing with its effect hides itself when the effect ends.
+    ApplyControls(controls_, model_->view().controls, {}, std::function<bool(C)>([&](C which) {
+                      for (const PanelEffect& effect : changes.effects)
+                          if (effect.panel == which && effect.kind == PanelEffect::Kind::Close)
+                              return true;
+                      return false;
+                  }));
+    ShrinkFontToFit(labelCentro);  // the school's name
     if (LabelAviso->isVisible()) LabelAviso->raise();
 }
 
@@ -272,11 +237,6 @@ void TFormCon::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TFormCon::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawPixmap(0, 0, frame_);
-}
-
 void TFormCon::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The restart question comes once the screen is on show.
@@ -285,13 +245,12 @@ void TFormCon::showEvent(QShowEvent* event) {
     });
 }
 
-void TFormCon::mouseMoveEvent(QMouseEvent* event) {
-    if (ready_ && !childAt(event->position().toPoint())) act([this] { model_->FormMouseMove(); });
-    QWidget::mouseMoveEvent(event);
+void TFormCon::backgroundMouseMove() {
+    act([this] { model_->FormMouseMove(); });
 }
 
 bool TFormCon::eventFilter(QObject* watched, QEvent* event) {
-    if (!ready_) return QWidget::eventFilter(watched, event);
+    if (!ready()) return QWidget::eventFilter(watched, event);
     const QEvent::Type type = event->type();
     if (watched == ListResul->viewport() && type == QEvent::MouseMove) {
         const int y = static_cast<QMouseEvent*>(event)->position().toPoint().y();

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QPixmap>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
 #include <string_view>
 
 #include "core/guidance/advice_screen.h"
+#include "ui/shared/section_screen.h"
 
 class QFrame;
 class QLabel;
@@ -41,7 +40,7 @@ struct AdvicePlatform {
 // TFormCon: the advice questionnaire. The student ticks qualities and interests, sees the 12
 // itinerary groups ranked for each and for their average, the studies of a ranked group, and
 // prints or saves the report.
-class TFormCon : public QWidget {
+class TFormCon : public SectionScreen {
     Q_OBJECT
 
   public:
@@ -74,9 +73,8 @@ class TFormCon : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void backgroundMouseMove() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -95,8 +93,6 @@ class TFormCon : public QWidget {
     std::unique_ptr<QuestionnaireOutput> output_;
     std::unique_ptr<AdviceScreen> model_;
     std::array<QWidget*, kAdviceControlCount> controls_{};
-    QPixmap frame_;
-    bool ready_ = false;
 };
 
 }  // namespace velmora

@@ -34,17 +34,6 @@ constexpr int kResultColumn = 500;  // the right column of the result panel
 constexpr QRect kListResProf{kPanelResul.left() + kResultColumn, kPanelResul.top() + 70, 444, 96};
 constexpr int kSelRowHeight = 26;
 
-QListWidget* MakeRows(QWidget* parent, const char* name, QRect geometry, int rowHeight,
-                      const std::vector<Cell>& rows, bool selectable, int points = 11) {
-    QListWidget* list = MakeList(parent, name, geometry);
-    list->setFont(ArialFont(points));
-    list->setSelectionMode(selectable ? QAbstractItemView::SingleSelection
-                                      : QAbstractItemView::NoSelection);
-    list->setItemDelegate(new ModelCells(
-        ImageListIconos(), [&rows](int row, int) { return CellOf(rows, row); }, rowHeight, list));
-    return list;
-}
-
 QLabel* MakeTitle(QWidget* parent, const char* name, QRect geometry, int points) {
     QLabel* label = MakeLabel(parent, name, geometry);
     label->setFont(ArialFont(points, true));
@@ -63,22 +52,15 @@ int RowAt(QListWidget* list, QPoint at) {
 }  // namespace
 
 Tprofe::Tprofe(ProfessionsPlatform platform, QWidget* parent)
-    : QWidget(parent),
+    : SectionScreen("Tprofe", platform.pictures, parent),
       platform_(std::move(platform)),
       output_(std::make_unique<QuestionnaireOutput>(platform_.enlace, platform_.notice,
                                                     platform_.printing, platform_.saveDialog)),
       model_(std::make_unique<ProfessionsScreen>(platform_.enlace, *output_)) {
-    setObjectName(QStringLiteral("Tprofe"));
-    setFixedSize(kScreenMode.width, kScreenMode.height);
-    move(0, 0);
-    setMouseTracking(true);
     model_->FormCreate();
-    frame_ = SectionFrame(platform_.pictures);
     createControls();
     createResults();
-    for (int i = 0; i < kProfessionsControlCount; ++i)
-        controls_[static_cast<size_t>(i)] =
-            findChild<QWidget*>(NameOf(ProfessionsControlName(static_cast<C>(i))));
+    controls_ = FindControls<C, kProfessionsControlCount>(this, ProfessionsControlName);
     const char* const timerNames[] = {"TimerFrase", "TimerTit0", "TimerTitulos"};
     const int intervals[] = {1, 50, 50};
     for (size_t k = 0; k < timers_.size(); ++k) {
@@ -90,7 +72,7 @@ Tprofe::Tprofe(ProfessionsPlatform platform, QWidget* parent)
         timers_[k] = t;
     }
     connectControls();
-    ready_ = true;
+    setReady();
     ProfessionsChanges everything;
     everything.parts = ~0u;
     model_->takeChanges();
@@ -101,8 +83,8 @@ Tprofe::~Tprofe() = default;
 
 void Tprofe::createControls() {
     const ProfessionsView& view = model_->view();
-    ListCues =
-        MakeRows(this, "ListCues", kListCues, P::kStatementRowHeight, view.statementRows, false);
+    ListCues = MakeModelList(this, "ListCues", kListCues, P::kStatementRowHeight,
+                             view.statementRows, 11, false);
 
     PanelFrase = MakePanel(this, "PanelFrase",
                            QRect(kFraseLeft, P::kFraseHomeTop, kFraseWidth, P::kFraseHomeHeight));
@@ -123,7 +105,7 @@ void Tprofe::createControls() {
 
     PanelSelTit0 = MakePanel(this, "PanelSelTit0", kPanelSelTit0);
     LabelTit0 = MakeTitle(PanelSelTit0, "LabelTit0", QRect(0, 8, 700, 24), 13);
-    ListSel = MakeRows(this, "ListSel", kListSel, kSelRowHeight, view.phraseRows, false, 12);
+    ListSel = MakeModelList(this, "ListSel", kListSel, kSelRowHeight, view.phraseRows, 12, false);
 
     BotImp = MakeButton(this, "BotImp", QRect(40, 660, 150, 40));
     BotAcabar = MakeButton(this, "BotAcabar", QRect(834, 660, 150, 40));
@@ -138,23 +120,23 @@ void Tprofe::createResults() {
     LabelTitulo->setAlignment(Qt::AlignCenter);
     LabelActi = MakeTitle(PanelResul, "LabelActi", QRect(P::kTitlesStart, 44, 900, 22), 11);
     const int rows = 3 * P::kResultRowHeight + 4;
-    ListResulAct = MakeRows(PanelResul, "ListResulAct", QRect(20, 70, 460, rows),
-                            P::kResultRowHeight, view.activityRows, true);
+    ListResulAct = MakeModelList(PanelResul, "ListResulAct", QRect(20, 70, 460, rows),
+                                 P::kResultRowHeight, view.activityRows, 11, true);
     LabelTit1 = MakeTitle(PanelResul, "LabelTit1", QRect(P::kTitlesStart, 170, 460, 22), 11);
     LabelTitExpli = MakeLabel(PanelResul, "LabelTitExpli", QRect(20, 194, 460, 40));
     LabelTitExpli->setFont(ArialFont(9));
     LabelTitExpli->setWordWrap(true);
-    ListResulProf = MakeRows(PanelResul, "ListResulProf", QRect(20, 238, 460, 4),
-                             P::kResultRowHeight, view.professionRows, true);
+    ListResulProf = MakeModelList(PanelResul, "ListResulProf", QRect(20, 238, 460, 4),
+                                  P::kResultRowHeight, view.professionRows, 11, true);
     Labeltit2 = MakeTitle(PanelResul, "Labeltit2", QRect(kResultColumn, 170, 444, 22), 11);
     LabelTit3 = MakeTitle(PanelResul, "LabelTit3", QRect(kResultColumn, 196, 444, 22), 11);
     QPalette maroon = LabelTit3->palette();
     maroon.setColor(QPalette::WindowText, ToQColor(PaletteColour::Maroon));
     LabelTit3->setPalette(maroon);
-    ListTit = MakeRows(PanelResul, "ListTit", QRect(kResultColumn, 222, 444, 350), 20,
-                       view.studyRows, false, 10);
-    ListResProf =
-        MakeRows(this, "ListResProf", kListResProf, 20, view.activityProfessionRows, false, 10);
+    ListTit = MakeModelList(PanelResul, "ListTit", QRect(kResultColumn, 222, 444, 350), 20,
+                            view.studyRows, 10, false);
+    ListResProf = MakeModelList(this, "ListResProf", kListResProf, 20, view.activityProfessionRows,
+                                10, false);
     for (QListWidget* list : {ListResulAct, ListResulProf}) {
         list->setMouseTracking(true);
         list->viewport()->installEventFilter(this);
@@ -246,20 +228,9 @@ void Tprofe::applySelection() {
 }
 
 void Tprofe::applyControls() {
-    const auto& controls = model_->view().controls;
     setWindowTitle(model_->view().windowTitle);
-    for (int i = 0; i < kProfessionsControlCount; ++i) {
-        const auto which = static_cast<C>(i);
-        QWidget* w = controls_[static_cast<size_t>(i)];
-        if (!w) continue;
-        const auto k = static_cast<size_t>(i);
-        if (auto* button = qobject_cast<QPushButton*>(w)) button->setText(controls.caption[k]);
-        if (auto* label = qobject_cast<QLabel*>(w); label && which != C::imageIcono)
-            label->setText(controls.caption[k]);
-        w->setEnabled(controls.enabled[k]);
-        w->setCursor(ShapeOf(controls.cursor[k]));
-        w->setVisible(controls.visible[k]);
-    }
+    ApplyControls(controls_, model_->view().controls,
+                  std::function<bool(C)>([](C which) { return which == C::imageIcono; }));
     // The lists that open over others come to the front.
     for (QWidget* w : {static_cast<QWidget*>(PanelFrase), static_cast<QWidget*>(ListResProf)})
         if (w->isVisible()) w->raise();
@@ -277,18 +248,12 @@ void Tprofe::closeEvent(QCloseEvent* event) {
     leave(false);
 }
 
-void Tprofe::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawPixmap(0, 0, frame_);
-}
-
-void Tprofe::mouseMoveEvent(QMouseEvent* event) {
-    if (ready_ && !childAt(event->position().toPoint())) act([this] { model_->FormMouseMove(); });
-    QWidget::mouseMoveEvent(event);
+void Tprofe::backgroundMouseMove() {
+    act([this] { model_->FormMouseMove(); });
 }
 
 bool Tprofe::eventFilter(QObject* watched, QEvent* event) {
-    if (!ready_) return QWidget::eventFilter(watched, event);
+    if (!ready()) return QWidget::eventFilter(watched, event);
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(watched, event);

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QPixmap>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
 #include <string_view>
 
 #include "core/guidance/professions_screen.h"
+#include "ui/shared/section_screen.h"
 
 class QFrame;
 class QLabel;
@@ -37,7 +36,7 @@ struct ProfessionsPlatform {
 // Tprofe: the professions explorer. Long statements answered yes or no, the phrases of their
 // professions picked on up to four pages, a final pick, and the activities and professions it
 // points to with the studies of each.
-class Tprofe : public QWidget {
+class Tprofe : public SectionScreen {
     Q_OBJECT
 
   public:
@@ -81,8 +80,7 @@ class Tprofe : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void backgroundMouseMove() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -105,8 +103,6 @@ class Tprofe : public QWidget {
     std::unique_ptr<ProfessionsScreen> model_;
     std::array<QWidget*, kProfessionsControlCount> controls_{};
     std::array<QTimer*, 3> timers_{};
-    QPixmap frame_;
-    bool ready_ = false;
 };
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
+#include "ui/shared/screen_parts.h"
 
 namespace velmora {
 
@@ -55,6 +56,17 @@ void ModelCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
 
 QSize ModelCells::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     return {QStyledItemDelegate::sizeHint(option, index).width(), rowHeight_};
+}
+
+QListWidget* MakeModelList(QWidget* parent, const char* name, QRect geometry, int rowHeight,
+                           const std::vector<Cell>& rows, int points, bool selectable) {
+    QListWidget* list = MakeList(parent, name, geometry);
+    list->setFont(ArialFont(points));
+    list->setSelectionMode(selectable ? QAbstractItemView::SingleSelection
+                                      : QAbstractItemView::NoSelection);
+    list->setItemDelegate(new ModelCells(
+        ImageListIconos(), [&rows](int row, int) { return CellOf(rows, row); }, rowHeight, list));
+    return list;
 }
 
 void FillRows(QListWidget* list, const std::vector<Cell>& rows) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QStyledItemDelegate>
 #include <functional>
 #include <type_traits>
@@ -38,6 +39,12 @@ class ModelCells final : public QStyledItemDelegate {
     int rowHeight_;
     bool shrinkToFit_ = false;
 };
+
+// A list in Arial at `points` on light peach whose rows, `rowHeight` high, are drawn from the
+// model's `rows` (which outlive the list) with the main menu's icons; a selectable one keeps one
+// row selected.
+QListWidget* MakeModelList(QWidget* parent, const char* name, QRect geometry, int rowHeight,
+                           const std::vector<Cell>& rows, int points, bool selectable);
 
 // Fills a list with one item per row, or a grid with its rows of two cells; the items carry the
 // cells' texts and the delegate draws them as the model describes.

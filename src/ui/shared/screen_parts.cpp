@@ -11,6 +11,7 @@
 #include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
 #include "ui/shared/qt_display.h"
+#include "ui/shared/shadow_label.h"
 #include "ui/shared/shared_pictures.h"
 
 namespace velmora {
@@ -89,6 +90,16 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int fi
     grid->setMouseTracking(true);
     Paint(grid, PaletteColour::LightPeach);
     return grid;
+}
+
+ShadowLabel* MakeSchoolLabel(QWidget* parent) {
+    auto* label = new ShadowLabel(parent);
+    label->setObjectName(QStringLiteral("labelCentro"));
+    label->setFont(ArialFont(15, true));
+    label->setColours(PaletteColour::Navy, PaletteColour::White);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(24, 716, 976, 30);
+    return label;
 }
 
 QPixmap SectionFrame(const SharedPictures& pictures) {

@@ -17,6 +17,7 @@ class QWidget;
 
 namespace velmora {
 
+class ShadowLabel;
 class SharedPictures;
 
 // The pieces the section screens are built of, each with its name (objectName), place, font and
@@ -34,6 +35,9 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry);
 // A two-column grid without headers or lines, rows `rowHeight` high, one row selected at a time.
 QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second,
                        int rowHeight);
+
+// `labelCentro`: the school's name and the year, shadowed, across the bottom of a section screen.
+ShadowLabel* MakeSchoolLabel(QWidget* parent);
 
 // The section screens' frame: the floor tiled over the whole window, the top strip and the two
 // side strips over it.

@@ -13,6 +13,7 @@ target_sources(velmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/region_map_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/roll_transition.cpp
   ${CMAKE_CURRENT_LIST_DIR}/screen_parts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/section_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shadow_label.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shared_pictures.cpp
 )

@@ -82,12 +82,7 @@ void TForm1::FormCreate() {
     createBrowser();
     createDetail();
     createMap();
-    labelCentro = new ShadowLabel(this);
-    labelCentro->setObjectName(QStringLiteral("labelCentro"));
-    labelCentro->setFont(ArialFont(15, true));
-    labelCentro->setColours(PaletteColour::Navy, PaletteColour::White);
-    labelCentro->setAlignment(Qt::AlignCenter);
-    labelCentro->setGeometry(24, 716, 976, 30);
+    labelCentro = MakeSchoolLabel(this);
 
     for (int i = 0; i < kDegreesControlCount; ++i) {
         const auto which = static_cast<DegreesControl>(i);

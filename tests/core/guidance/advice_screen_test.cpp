@@ -5,21 +5,12 @@
 #include <QFile>
 #include <memory>
 
+#include "core/guidance/questionnaire_fixture.h"
 #include "core/shared/enlace.h"
-#include "support/recording_messages.h"
-#include "support/recording_printing.h"
-#include "support/recording_save_dialog.h"
-#include "support/scripted_notice.h"
-#include "support/temp_folder.h"
 
 namespace velmora {
 namespace {
 
-using testing::RecordingMessages;
-using testing::RecordingPrinting;
-using testing::RecordingSaveDialog;
-using testing::ScriptedNotice;
-using testing::TempFolder;
 using C = AdviceControl;
 
 constexpr int kQualities = 8;
@@ -29,13 +20,9 @@ constexpr int kInterests = 6;
 // spoken for by quality items g, g + 1, g + 2 (from 1 again after 8) and interest items alike
 // (after 6); three degrees
 // (groups 3, 2 and 11) and two higher titles (group 3, and group 2 in two columns).
-class AdviceScreenTest : public ::testing::Test {
+class AdviceScreenTest : public ::testing::Test, protected testing::QuestionnaireFixture {
   protected:
     AdviceScreenTest() {
-        LineTable texts(InterfaceTexts::kTableSize, InterfaceTexts::kEntryCapacity);
-        for (int n = 1; n < InterfaceTexts::kTableSize; ++n)
-            texts.set(n, "texto " + std::to_string(n));
-        enlace->texts.Distribute(texts);
         enlace->settings.schoolName = QStringLiteral("IES Velmora ");
 
         std::vector<std::string> qualities, interests;
@@ -114,14 +101,6 @@ class AdviceScreenTest : public ::testing::Test {
         screen->MenuMediaClick();
     }
 
-    TempFolder folder;
-    RecordingMessages messages;
-    std::unique_ptr<Enlace> enlace =
-        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.path()));
-    ScriptedNotice notice;
-    RecordingPrinting printing;
-    RecordingSaveDialog saveDialog;
-    QuestionnaireOutput output{*enlace, notice, printing, saveDialog};
     std::unique_ptr<AdviceScreen> screen;
 };
 

@@ -5,22 +5,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/guidance/questionnaire_fixture.h"
 #include "core/shared/cp1252.h"
 #include "core/shared/enlace.h"
-#include "support/recording_messages.h"
-#include "support/recording_printing.h"
-#include "support/recording_save_dialog.h"
-#include "support/scripted_notice.h"
-#include "support/temp_folder.h"
 
 namespace velmora {
 namespace {
 
-using testing::RecordingMessages;
-using testing::RecordingPrinting;
-using testing::RecordingSaveDialog;
-using testing::ScriptedNotice;
-using testing::TempFolder;
 using C = ProfessionsControl;
 
 // A line of "profesio": code, activity, name in 40 columns, the two phrases in 3 columns each.
@@ -42,13 +33,9 @@ std::string Statement(const char* text, const char* codes) {
 
 // Four activities, six professions (two named alike), six phrases (phrase 4 names the same
 // activity twice) and five statements (statement 4 names no activity).
-class ProfessionsScreenTest : public ::testing::Test {
+class ProfessionsScreenTest : public ::testing::Test, protected testing::QuestionnaireFixture {
   protected:
     ProfessionsScreenTest() {
-        LineTable texts(InterfaceTexts::kTableSize, InterfaceTexts::kEntryCapacity);
-        for (int n = 1; n < InterfaceTexts::kTableSize; ++n)
-            texts.set(n, "texto " + std::to_string(n));
-        enlace->texts.Distribute(texts);
         folder.writeLines(QStringLiteral("cas/activida"),
                           {"OFIC Oficina", "CIEN Ciencia", "ARTE Arte", "SALU Salud"});
         folder.writeLines(
@@ -106,14 +93,6 @@ class ProfessionsScreenTest : public ::testing::Test {
         screen->BotFraSigClick();
     }
 
-    TempFolder folder;
-    RecordingMessages messages;
-    std::unique_ptr<Enlace> enlace =
-        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.path()));
-    ScriptedNotice notice;
-    RecordingPrinting printing;
-    RecordingSaveDialog saveDialog;
-    QuestionnaireOutput output{*enlace, notice, printing, saveDialog};
     std::unique_ptr<ProfessionsScreen> screen;
 };
 
