@@ -190,6 +190,12 @@ void AdviceScreen::FormShow() {
         setVisible(C::Listint, false);
     }
     state_.filled = {false, false};
+    // A new student: nothing of the last one's scores may reach the new average or report.
+    state_.qualityScores = {};
+    state_.interestScores = {};
+    state_.averageScores = {};
+    for (auto& lines : state_.rankedLines) lines.clear();
+    state_.rankPermutation.clear();
 }
 
 void AdviceScreen::openList(AdviceState::Mode mode) {

@@ -242,6 +242,9 @@ TEST_F(AdviceScreenTest, ComingBackAsksToStartAgainAndYesEmptiesBothLists) {
     notice.answers = {true};
     screen->FormShow();
     EXPECT_FALSE(screen->state().filled[0]);
+    // Nothing of the last student's scores is left for the next one's average.
+    EXPECT_EQ(screen->state().qualityScores, AdviceScores{});
+    EXPECT_TRUE(screen->state().rankedLines[AdviceState::QualityTable].empty());
     EXPECT_FALSE(screen->view().visited[0]);
     screen->MenucuaClick();
     EXPECT_EQ(screen->state().ticks[0], Selection(kQualities, false));
