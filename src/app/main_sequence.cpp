@@ -22,11 +22,13 @@
 #include "core/shared/shutdown.h"
 #include "core/shared/single_instance.h"
 #include "core/shared/startup.h"
+#include "ui/printing/qt_printing.h"
 #include "ui/shared/bienvenidaU.h"
 #include "ui/shared/hintU.h"
 #include "ui/shared/qt_address_opener.h"
 #include "ui/shared/qt_display.h"
 #include "ui/shared/qt_messages.h"
+#include "ui/shared/qt_save_dialog.h"
 #include "ui/shared/shared_pictures.h"
 
 namespace velmora {
@@ -149,7 +151,10 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
     Shutdown shutdown(enlace, display, notice, ending);
     QtAddressOpener opener;
     MenuRoutes routes;
-    ScreenContext context{enlace, pictures, display, shutdown, notice, store, opener, routes, {}};
+    QtPrinting printing(messages, enlace.paths.dataFolder());
+    QtSaveDialog saveDialog;
+    ScreenContext context{enlace, pictures, display,  shutdown,   notice, store,
+                          opener, routes,   printing, saveDialog, {}};
     routes.attach(context);
     contextRef = &context;
     HintInstaller hints(enlace.hintPause);

@@ -4,6 +4,8 @@
 
 #include "core/shared/settings_store.h"
 #include "ui/guidance/MapaEstrellas.h"
+#include "ui/guidance/formconsejo.h"
+#include "ui/guidance/profeU.h"
 #include "ui/menu/animacion.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
@@ -22,6 +24,11 @@ void NoticeSlot::set(TForm4* dialog) {
 bool NoticeSlot::question(const QString& text) {
     if (dialog_.isNull() || notice_ == nullptr) return false;
     return notice_->question(text);
+}
+
+bool NoticeSlot::questionWithNote(const QString& text, const QString& note) {
+    if (dialog_.isNull() || notice_ == nullptr) return false;
+    return notice_->questionWithNote(text, note);
 }
 
 std::optional<QString> NoticeSlot::askName(const QString& prompt, const QString& proposal) {
@@ -59,6 +66,22 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
                  DegreesPlatform{c.enlace, c.pictures, c.shutdown, c.opener,
                                  qobject_cast<TForm7*>(c.screen("TForm7")),
                                  [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        // Its set-up reads "cualidad" and "interes"; the notice dialog comes later in the order
+        // and is reached through the slot.
+        {"TFormCon",
+         [](ScreenContext& c) -> QWidget* {
+             return new TFormCon(AdvicePlatform{
+                 c.enlace, c.pictures, c.shutdown, c.notice, c.printing, c.saveDialog,
+                 [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        // Its set-up reads "fracortas", "fralargas", "activida" and "profesio" and gathers the
+        // studies of every profession from the tables loaded before it.
+        {"Tprofe",
+         [](ScreenContext& c) -> QWidget* {
+             return new Tprofe(ProfessionsPlatform{
+                 c.enlace, c.pictures, c.notice, c.printing, c.saveDialog,
+                 [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm4",
          [](ScreenContext& c) -> QWidget* {

@@ -15,7 +15,9 @@ namespace velmora {
 class AddressOpener;
 class Enlace;
 class MenuNavigation;
+class Printing;
 class QtDisplay;
+class SaveDialog;
 class SettingsStore;
 class SharedPictures;
 class Shutdown;
@@ -27,6 +29,7 @@ class NoticeSlot final : public Notice {
   public:
     void set(TForm4* dialog);
     bool question(const QString& text) override;
+    bool questionWithNote(const QString& text, const QString& note) override;
     std::optional<QString> askName(const QString& prompt, const QString& proposal) override;
 
   private:
@@ -44,6 +47,8 @@ struct ScreenContext {
     const SettingsStore& settingsStore;
     AddressOpener& opener;
     MenuNavigation& navigation;
+    Printing& printing;      // the print dialog and the printer, one for the whole program
+    SaveDialog& saveDialog;  // where result files are saved
     std::map<std::string, QPointer<QWidget>, std::less<>> screens;  // by class name, as created
 
     QWidget* screen(std::string_view name) const;

@@ -32,10 +32,6 @@ constexpr double kWeakBelow = 6;
 
 constexpr size_t kRankedNameWidth = 45;  // the ESO ranking shows 45 characters of a group
 constexpr size_t kSecondGroupKey = 20;   // the second group is found by its first 20 characters
-constexpr size_t kAdviceNameWidth = 55;
-// The average's score starts in column 55 whichever width the "itinerar" table was read with (the
-// ESO screen keeps 54 characters of a line, the degrees screen 60).
-constexpr size_t kAverageNameWidth = 54;
 
 constexpr int kAlsoText = 123;  // "o también"
 
@@ -391,6 +387,8 @@ std::vector<std::string> AverageResultLines(const LineTable& itineraries,
                                             const AdviceScores& scores) {
     std::vector<std::string> lines;
     for (int g = 1; g <= kAdviceGroups; ++g) {
+        // The score starts in column 55 whichever width the "itinerar" table was read with (the
+        // ESO screen keeps 54 characters of a line, the degrees screen 60).
         std::string line(Bounded(itineraries[g], kAverageNameWidth));
         line.resize(kAverageNameWidth, ' ');
         lines.push_back(line + FormatScore(scores[static_cast<size_t>(g)]));

@@ -127,6 +127,10 @@ AdviceScores QualityScores(const Selection& selected, const ByteGrid& qualityKey
 AdviceScores InterestScores(const Selection& selected, const ByteGrid& interestKeys);
 AdviceScores AverageScores(const AdviceScores& qualities, const AdviceScores& interests);
 
+// Where the score starts in a result line of the qualities or interests, and of the average.
+inline constexpr size_t kAdviceNameWidth = 55;
+inline constexpr size_t kAverageNameWidth = 54;
+
 // The 12 result lines of the qualities or the interests: the first 55 characters of the group's
 // line with 15 blanks after it, then the score in four characters.
 std::vector<std::string> AdviceResultLines(const LineTable& itineraries,

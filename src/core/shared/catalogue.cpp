@@ -97,8 +97,9 @@ constexpr CatalogueEntry kCatalogue[] = {
 
 // The set-ups this build runs. A screen adds its class here when it lands, and with it its files
 // become required.
-constexpr std::array<std::string_view, 5> kBuiltLoaders = {"start-up", "Tform0", "TForm7",
-                                                           "TForm1", "Tform9"};
+// Kept in the start-up's order of the set-ups.
+constexpr std::array<std::string_view, 7> kBuiltLoaders = {
+    "start-up", "Tform9", "Tform0", "TForm7", "TForm1", "TFormCon", "Tprofe"};
 
 // Files this build does not read yet even where their set-up runs: the sounds, image libraries
 // and files of their own format join with the code that reads them.

@@ -40,7 +40,10 @@ QString Decode(std::string_view bytes) {
 std::string Encode(const QString& text, char fallback) {
     std::string out;
     out.reserve(static_cast<size_t>(text.size()));
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A character beyond 16 bits is one character: one stand-in for its pair of units.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
         const int b = ByteFor(c.unicode());
         out.push_back(b < 0 ? fallback : static_cast<char>(b));
     }

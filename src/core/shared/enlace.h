@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/guidance/questionnaire_tables.h"
+#include "core/guidance/student_name.h"
 #include "core/printing/report_buffer.h"
 #include "core/shared/data_paths.h"
 #include "core/shared/hint_bubble.h"
@@ -66,6 +67,11 @@ public:
     KeyedLines informa;
     KeyedLines materias;
     ReportState report;  // the shared report buffer and the bold-line list
+    // Whose questionnaire results are printed and saved; asked before the first print or save.
+    StudentName studentName;
+    // Set while the assistant has opened the screen in use: back buttons return to it. The
+    // assistant screen sets and clears it; until it exists the mark stays false.
+    bool assistantMode = false;
     DegreeTables degreeTables;  // filled by LoadDegreeData when the degrees screen is created
     GuidanceTables guidance;    // filled by the questionnaire loaders of the guidance screens
     VocationalTables vocational;  // filled by the vocational loaders as their screens are created

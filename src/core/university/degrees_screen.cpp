@@ -311,9 +311,7 @@ void DegreesScreen::FormMouseMove() {
 DegreesScreen::Leave DegreesScreen::BotMenuRetroClick() {
     Handler h(*this);
     setVisible(C::PanelMenu, false);
-    if (assistantMode_) return Leave::Assistant;
-    if (enlace_.animationEnabled) return Leave::Scene;
-    return Leave::MainMenu;
+    return BackTarget(assistantMode_, enlace_.animationEnabled);
 }
 
 bool DegreesScreen::FormCloseQuery(Shutdown& shutdown) {

@@ -74,7 +74,7 @@ struct DegreesState {
 class DegreesScreen final : public StarMapHost {
 public:
     // Where BotMenuRetro leads.
-    enum class Leave { Assistant, Scene, MainMenu };
+    using Leave = LeaveTo;
 
     static constexpr int kDegreeColumnWidths[2] = {375, 12};  // listgrados
     static constexpr int kGridColumnWidths[2] = {360, 60};    // GridNotas

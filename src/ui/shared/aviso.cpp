@@ -78,13 +78,36 @@ void TForm4::done(int result) {
 }
 
 bool TForm4::ask() {
+    // The dialog keeps its size: a long question or note takes a smaller font to fit in it.
+    const int room = width() - LabelNombre->x() - 8;
+    LabelNombre->setFont(ArialFont(15, true));
     LabelNombre->adjustSize();
+    if (LabelNombre->width() > room) {
+        LabelNombre->resize(room, LabelNombre->height());
+        ShrinkFontToFit(LabelNombre);
+    }
+    if (!LabelNombre2->isHidden()) {
+        LabelNombre2->setFont(font());
+        LabelNombre2->adjustSize();
+        if (LabelNombre2->width() > room) {
+            LabelNombre2->resize(room, LabelNombre2->height());
+            ShrinkFontToFit(LabelNombre2);
+        }
+    }
     return exec() == Accepted;
 }
 
 bool TForm4::question(const QString& text) {
     LabelNombre->setText(text);
     EditNombre->hide();
+    return ask();
+}
+
+bool TForm4::questionWithNote(const QString& text, const QString& note) {
+    LabelNombre->setText(text);
+    EditNombre->hide();
+    LabelNombre2->setText(note);
+    LabelNombre2->show();
     return ask();
 }
 

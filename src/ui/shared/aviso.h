@@ -20,6 +20,7 @@ class TForm4 : public QDialog, public Notice {
     explicit TForm4(const Enlace& enlace, QWidget* parent = nullptr);
 
     bool question(const QString& text) override;
+    bool questionWithNote(const QString& text, const QString& note) override;
     std::optional<QString> askName(const QString& prompt, const QString& proposal) override;
 
     bool inQuestionMode() const;

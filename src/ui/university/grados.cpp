@@ -22,6 +22,7 @@
 #include "ui/shared/qt_display.h"
 #include "ui/shared/region_map_view.h"
 #include "ui/shared/roll_transition.h"
+#include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/university/grados_cells.h"
 #include "ui/university/grados_layout.h"
@@ -33,22 +34,7 @@ namespace {
 constexpr int kNodeRole = Qt::UserRole + 3;  // a tree item's absolute node index
 
 QString NameOf(DegreesControl control) {
-    const std::string_view name = ControlName(control);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-Qt::CursorShape ShapeOf(CursorKind kind) {
-    switch (kind) {
-        case CursorKind::Default:
-            return Qt::ArrowCursor;
-        case CursorKind::Hand:
-            return Qt::PointingHandCursor;
-        case CursorKind::NotAllowed:
-            return Qt::ForbiddenCursor;
-        case CursorKind::NoDrop:
-            return Qt::ForbiddenCursor;
-    }
-    return Qt::ArrowCursor;
+    return velmora::NameOf(ControlName(control));
 }
 
 QRect Lowered(QRect design, bool lowered) {
@@ -102,12 +88,7 @@ void TForm1::FormCreate() {
     createBrowser();
     createDetail();
     createMap();
-    labelCentro = new ShadowLabel(this);
-    labelCentro->setObjectName(QStringLiteral("labelCentro"));
-    labelCentro->setFont(ArialFont(15, true));
-    labelCentro->setColours(PaletteColour::Navy, PaletteColour::White);
-    labelCentro->setAlignment(Qt::AlignCenter);
-    labelCentro->setGeometry(24, 716, 976, 30);
+    labelCentro = MakeSchoolLabel(this);
 
     for (int i = 0; i < kDegreesControlCount; ++i) {
         const auto which = static_cast<DegreesControl>(i);
@@ -164,17 +145,7 @@ void TForm1::botinformacionClick() {
 }
 
 void TForm1::leave(DegreesScreen::Leave where) {
-    const char* name = "Tform0";
-    if (where == DegreesScreen::Leave::Assistant) name = "TForm5";
-    if (where == DegreesScreen::Leave::Scene) name = "Tform9";
-    QWidget* next = platform_.screen ? platform_.screen(name) : nullptr;
-    if (!next && platform_.screen) next = platform_.screen("Tform0");
-    hide();
-    if (!next) return;
-    if (next->isHidden()) CentreOnScreen(next);
-    next->show();
-    next->raise();
-    next->activateWindow();
+    ShowBackTarget(this, where, platform_.screen);
 }
 
 void TForm1::apply(const DegreesChanges& changes) {

@@ -16,11 +16,12 @@
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
 #include "core/university/degrees_screen.h"
-#include "ui/shared/controls.h"
 #include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
+#include "ui/shared/model_cells.h"
 #include "ui/shared/picture_lists.h"
 #include "ui/shared/region_map_view.h"
+#include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/shared/shared_pictures.h"
 #include "ui/university/grados.h"
@@ -34,15 +35,8 @@ QString Name(const char* name) {
     return QString::fromLatin1(name);
 }
 
-template <typename Row>
-const Cell* CellOf(const std::vector<Row>& rows, int row, int column = 0) {
-    if (row < 0 || row >= static_cast<int>(rows.size())) return nullptr;
-    if constexpr (std::is_same_v<Row, Cell>) {
-        return &rows[static_cast<size_t>(row)];
-    } else {
-        if (column < 0 || column > 1) return nullptr;
-        return &rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
-    }
+QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second) {
+    return velmora::MakeGrid(parent, name, geometry, first, second, kGridRowHeight);
 }
 
 // The search button's picture: a magnifying glass.
@@ -251,24 +245,7 @@ void TForm1::createMap() {
 }
 
 void TForm1::paintFrame() {
-    // The section screens' frame: the floor tiled over the whole window, the top strip and the
-    // two side strips over it.
-    QImage canvas(kScreenMode.width, kScreenMode.height, QImage::Format_RGB32);
-    canvas.fill(ToQColor(PaletteColour::LightPeach));
-    const QImage& floor = platform_.pictures.picture("suelo");
-    if (!floor.isNull()) TileImage(canvas, floor);
-    QPainter p(&canvas);
-    const QImage& left = platform_.pictures.picture("TilIzq");
-    const QImage& right = platform_.pictures.picture("TilDer");
-    const QImage& top = platform_.pictures.picture("marcoar");
-    if (!left.isNull()) TileImage(p, QRect(0, top.height(), left.width(), canvas.height()), left);
-    if (!right.isNull())
-        TileImage(
-            p, QRect(canvas.width() - right.width(), top.height(), right.width(), canvas.height()),
-            right);
-    if (!top.isNull()) TileImage(p, QRect(0, 0, canvas.width(), top.height()), top);
-    p.end();
-    frame_ = QPixmap::fromImage(canvas);
+    frame_ = SectionFrame(platform_.pictures);
 }
 
 }  // namespace velmora

@@ -10,7 +10,7 @@
 #include <QTableWidget>
 
 #include "core/shared/display_mode.h"
-#include "ui/shared/controls.h"
+#include "ui/shared/screen_parts.h"
 #include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
 #include "ui/shared/qt_display.h"

@@ -18,6 +18,8 @@ TEST(Cp1252Test, EncodesBackByteForByteAndMarksWhatItCannotHold) {
     }
     EXPECT_EQ(cp1252::Encode(cp1252::Decode(all)), all);
     EXPECT_EQ(cp1252::Encode(QStringLiteral("Aπ")), "A?");
+    // One stand-in for one character, even one that takes two 16-bit units.
+    EXPECT_EQ(cp1252::Encode(QStringLiteral("Ana 😀 ñ")), "Ana ? \xF1");
     EXPECT_TRUE(cp1252::CanEncode(QStringLiteral("l·l ç ñ «»")));
     EXPECT_FALSE(cp1252::CanEncode(QStringLiteral("→")));
 }

@@ -8,6 +8,7 @@ target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/map_check_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/readers_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/region_maps_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/result_file_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_store_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/setup_guard_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp

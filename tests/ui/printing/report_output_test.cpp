@@ -16,6 +16,7 @@
 
 #include "core/printing/report_printer.h"
 #include "core/shared/enlace.h"
+#include "support/pdf_printing.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 #include "ui/printing/qt_printing.h"
@@ -23,33 +24,10 @@
 namespace velmora {
 namespace {
 
+using testing::PdfPrinting;
 using testing::RecordingMessages;
+using testing::RunPoppler;
 using testing::TempFolder;
-
-// Prints straight to a PDF file, as the dialog does once the user picks a file.
-class PdfPrinting final : public Printing {
-public:
-    PdfPrinting(Messages& messages, const QString& pictureFolder, QString file)
-        : output(messages, pictureFolder), path(std::move(file)) {}
-    bool Print(const Report& report) override {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        return output.PrintOn(printer, report);
-    }
-    ReportOutput output;
-    QString path;
-};
-
-QString RunPoppler(const QString& tool, const QStringList& arguments) {
-    const QString program = QStandardPaths::findExecutable(tool);
-    EXPECT_FALSE(program.isEmpty()) << tool.toStdString() << " (poppler-utils) is not installed";
-    if (program.isEmpty()) return {};
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 class ReportOutputTest : public ::testing::Test {
 protected:

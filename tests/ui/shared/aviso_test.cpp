@@ -129,6 +129,28 @@ TEST_F(AvisoTest, NameModeAsksAgainUntilANameOrNo) {
     EXPECT_TRUE(dialog.question(QStringLiteral("¿Imprimir?")));
 }
 
+TEST_F(AvisoTest, ALongQuestionWithANoteFitsTheDialogAndTheNoteGoesOnClosing) {
+    TForm4 dialog(enlace);
+    whenShown([](TForm4& d) {
+        EXPECT_FALSE(d.LabelNombre2->isHidden());
+        EXPECT_TRUE(d.EditNombre->isHidden());
+        EXPECT_EQ(d.LabelNombre2->text(), QStringLiteral("Podrás consultar esos estudios."));
+        EXPECT_LE(d.LabelNombre->geometry().right(), d.width());
+        EXPECT_LT(d.LabelNombre->font().pixelSize(), 20);
+        SaveShot(d, "aviso_note");
+        d.ShadowSi->click();
+    });
+    EXPECT_TRUE(dialog.questionWithNote(
+        QStringLiteral("¿Quieres salir del cuestionario de profesiones?"),
+        QStringLiteral("Podrás consultar esos estudios.")));
+    EXPECT_TRUE(dialog.inQuestionMode());
+    whenShown([](TForm4& d) {
+        EXPECT_EQ(d.LabelNombre->font().pixelSize(), 20);  // a short question at full size
+        d.ShadowNo->click();
+    });
+    EXPECT_FALSE(dialog.question(QStringLiteral("¿Salir?")));
+}
+
 TEST_F(AvisoTest, ANameHoldsAtMostFortyFiveCharacters) {
     TForm4 dialog(enlace);
     whenShown([](TForm4& d) {

@@ -1,12 +1,18 @@
-#include "ui/shared/controls.h"
+#include "ui/shared/screen_parts.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "core/shared/display_mode.h"
+#include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
+#include "ui/shared/qt_display.h"
+#include "ui/shared/shadow_label.h"
+#include "ui/shared/shared_pictures.h"
 
 namespace velmora {
 
@@ -84,6 +90,67 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int fi
     grid->setMouseTracking(true);
     Paint(grid, PaletteColour::LightPeach);
     return grid;
+}
+
+ShadowLabel* MakeSchoolLabel(QWidget* parent) {
+    auto* label = new ShadowLabel(parent);
+    label->setObjectName(QStringLiteral("labelCentro"));
+    label->setFont(ArialFont(15, true));
+    label->setColours(PaletteColour::Navy, PaletteColour::White);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(24, 716, 976, 30);
+    return label;
+}
+
+QPixmap SectionFrame(const SharedPictures& pictures) {
+    QImage canvas(kScreenMode.width, kScreenMode.height, QImage::Format_RGB32);
+    canvas.fill(ToQColor(PaletteColour::LightPeach));
+    const QImage& floor = pictures.picture("suelo");
+    if (!floor.isNull()) TileImage(canvas, floor);
+    QPainter p(&canvas);
+    const QImage& left = pictures.picture("TilIzq");
+    const QImage& right = pictures.picture("TilDer");
+    const QImage& top = pictures.picture("marcoar");
+    if (!left.isNull()) TileImage(p, QRect(0, top.height(), left.width(), canvas.height()), left);
+    if (!right.isNull())
+        TileImage(
+            p, QRect(canvas.width() - right.width(), top.height(), right.width(), canvas.height()),
+            right);
+    if (!top.isNull()) TileImage(p, QRect(0, 0, canvas.width(), top.height()), top);
+    p.end();
+    return QPixmap::fromImage(canvas);
+}
+
+Qt::CursorShape ShapeOf(CursorKind kind) {
+    switch (kind) {
+        case CursorKind::Default:
+            return Qt::ArrowCursor;
+        case CursorKind::Hand:
+            return Qt::PointingHandCursor;
+        case CursorKind::NotAllowed:
+        case CursorKind::NoDrop:
+            return Qt::ForbiddenCursor;
+    }
+    return Qt::ArrowCursor;
+}
+
+QString NameOf(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+void ShowBackTarget(QWidget* from, LeaveTo where,
+                    const std::function<QWidget*(std::string_view)>& screen) {
+    const char* name = "Tform0";
+    if (where == LeaveTo::Assistant) name = "TForm5";
+    if (where == LeaveTo::Scene) name = "Tform9";
+    QWidget* next = screen ? screen(name) : nullptr;
+    if (!next && screen) next = screen("Tform0");
+    from->hide();
+    if (!next) return;
+    if (next->isHidden()) CentreOnScreen(next);
+    next->show();
+    next->raise();
+    next->activateWindow();
 }
 
 }  // namespace velmora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPixmap>
+#include <QRect>
+#include <functional>
+#include <string_view>
+
+#include "core/shared/palette.h"
+#include "core/shared/screen_view.h"
+
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+
+namespace velmora {
+
+class ShadowLabel;
+class SharedPictures;
+
+// The pieces the section screens are built of, each with its name (objectName), place, font and
+// colours as every screen has them.
+
+// Background and text colours of a control, filling its background.
+void Paint(QWidget* widget, PaletteColour background, PaletteColour text = PaletteColour::Black);
+// A raised panel in pale blue with navy text.
+QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry);
+// A button in Arial 10, black (its pointer comes from the screen's model).
+QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry);
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry);
+// A list in Arial 10 on light peach, without a horizontal scroll bar.
+QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry);
+// A two-column grid without headers or lines, rows `rowHeight` high, one row selected at a time.
+QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second,
+                       int rowHeight);
+
+// `labelCentro`: the school's name and the year, shadowed, across the bottom of a section screen.
+ShadowLabel* MakeSchoolLabel(QWidget* parent);
+
+// The section screens' frame: the floor tiled over the whole window, the top strip and the two
+// side strips over it.
+QPixmap SectionFrame(const SharedPictures& pictures);
+
+// The pointer of a kind.
+Qt::CursorShape ShapeOf(CursorKind kind);
+// A control's name as its objectName.
+QString NameOf(std::string_view name);
+
+// Hides `from` and shows where its back button leads: the assistant (TForm5), the scene
+// (Tform9) or the main menu (Tform0), found by class name; the main menu when the other is
+// missing.
+void ShowBackTarget(QWidget* from, LeaveTo where,
+                    const std::function<QWidget*(std::string_view)>& screen);
+
+}  // namespace velmora

@@ -1,0 +1,36 @@
+#include "ui/shared/section_screen.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "core/shared/display_mode.h"
+#include "ui/shared/screen_parts.h"
+
+namespace velmora {
+
+SectionScreen::SectionScreen(const char* className, const SharedPictures& pictures, QWidget* parent)
+    : QWidget(parent), frame_(SectionFrame(pictures)) {
+    setObjectName(QString::fromLatin1(className));
+    setFixedSize(kScreenMode.width, kScreenMode.height);
+    move(0, 0);
+    setMouseTracking(true);
+}
+
+void SectionScreen::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, frame_);
+}
+
+void SectionScreen::mouseMoveEvent(QMouseEvent* event) {
+    if (ready_ && !childAt(event->position().toPoint())) backgroundMouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+void SetCaption(QWidget* control, const QString& text) {
+    if (auto* button = qobject_cast<QPushButton*>(control)) button->setText(text);
+    if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
+}
+
+}  // namespace velmora

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string_view>
+
+#include "core/shared/screen_view.h"
+#include "ui/shared/screen_parts.h"
+
+namespace velmora {
+
+class SharedPictures;
+
+// What every section screen's widget shares: a 1024 x 768 window at the top left, named by its
+// class, painted with the floor and the strips, and told when the pointer moves over its bare
+// background (not over a control) once its controls exist.
+class SectionScreen : public QWidget {
+    Q_OBJECT
+  public:
+    SectionScreen(const char* className, const SharedPictures& pictures, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    virtual void backgroundMouseMove() {}
+    // The controls exist: pointer moves reach the model from now on.
+    void setReady() { ready_ = true; }
+    bool ready() const { return ready_; }
+
+  private:
+    QPixmap frame_;
+    bool ready_ = false;
+};
+
+// A button's or a label's text; other controls have none.
+void SetCaption(QWidget* control, const QString& text);
+
+// The screen's controls found by their names, in the order of the model's enumeration; a name
+// no child bears gives nullptr.
+template <typename Control, int N>
+std::array<QWidget*, static_cast<size_t>(N)> FindControls(const QWidget* root,
+                                                          std::string_view (*nameOf)(Control)) {
+    std::array<QWidget*, static_cast<size_t>(N)> controls{};
+    for (int i = 0; i < N; ++i) {
+        const std::string_view name = nameOf(static_cast<Control>(i));
+        controls[static_cast<size_t>(i)] = root->findChild<QWidget*>(
+            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    return controls;
+}
+
+// Shows on the controls what the model says of them: caption, pointer, enabled and visible. A
+// control for which `ownText` answers true keeps its text, and one for which `ownVisibility`
+// does keeps its visibility (an effect will decide it).
+template <typename Control, int N>
+void ApplyControls(const std::array<QWidget*, static_cast<size_t>(N)>& controls,
+                   const ControlStates<Control, N>& states,
+                   const std::function<bool(Control)>& ownText = {},
+                   const std::function<bool(Control)>& ownVisibility = {}) {
+    for (int i = 0; i < N; ++i) {
+        const auto k = static_cast<size_t>(i);
+        QWidget* w = controls[k];
+        if (!w) continue;
+        const auto which = static_cast<Control>(i);
+        if (!ownText || !ownText(which)) SetCaption(w, states.caption[k]);
+        w->setEnabled(states.enabled[k]);
+        w->setCursor(ShapeOf(states.cursor[k]));
+        if (!ownVisibility || !ownVisibility(which)) w->setVisible(states.visible[k]);
+    }
+}
+
+}  // namespace velmora
