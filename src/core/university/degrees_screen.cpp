@@ -248,6 +248,16 @@ void DegreesScreen::setGridCells(std::vector<std::array<std::string, 2>> cells) 
     touch(DegreesChanges::GridRows);
 }
 
+void DegreesScreen::setRichSalidas(RichText text) {
+    view_.richSalidas = std::move(text);
+    touch(DegreesChanges::RichSalidasText);
+}
+
+void DegreesScreen::setListSel2(RichText text) {
+    view_.listSel2 = std::move(text);
+    touch(DegreesChanges::ListSel2Text);
+}
+
 void DegreesScreen::scroll(C control, int topRow, bool clearSelection) {
     changes_.scrolls.push_back({control, topRow, clearSelection});
 }
@@ -532,7 +542,8 @@ void DegreesScreen::TreeDblClick(int node) {
         return;
     }
     setSelLines({});
-    changes_.clearRichSalidas = true;
+    setRichSalidas({});
+    state_.profileLines.clear();
     hideStarMap();
     setTitleBar("");
 }

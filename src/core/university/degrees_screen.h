@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/guidance/star_map.h"
+#include "core/shared/rich_text.h"
 #include "core/university/degrees_screen_view.h"
 
 namespace velmora {
@@ -59,6 +60,9 @@ struct DegreesState {
     std::vector<std::string> selLines;        // ListSel
     std::vector<std::string> communityLines;  // ListComunidad
     std::vector<std::array<std::string, 2>> gridCells;  // GridNotas
+
+    // The profile in RichSalidas, one text per paragraph, as it prints.
+    std::vector<std::string> profileLines;
 
     // Lines collected for the degree report while printCollect is set.
     std::vector<std::string> printLines;
@@ -131,6 +135,9 @@ public:
     void TreeDblClick(int node);
     void ButtonRetroNClick();
 
+    // --- Profile and career outputs (degree_profile.cpp) ------------------------------------
+    void BotSalClick();
+
     // --- Where to study and universities (where_to_study.cpp) -----------------------------
     void BotUniClick();
     void BotMenuUniClick();
@@ -180,6 +187,8 @@ private:
     void touch(DegreesChanges::Part part) { changes_.parts |= part; }
     void showDetailButtons();
     void showPlaces();
+    void setRichSalidas(RichText text);
+    void setListSel2(RichText text);
 
     Enlace& enlace_;
     AddressOpener& opener_;

@@ -1,6 +1,7 @@
 target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/degree_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_load.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/degree_profile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_readers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_tables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen.cpp

@@ -21,6 +21,7 @@
 #include "ui/shared/look.h"
 #include "ui/shared/qt_display.h"
 #include "ui/shared/region_map_view.h"
+#include "ui/shared/rich_text_box.h"
 #include "ui/shared/roll_transition.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/university/grados_cells.h"
@@ -131,6 +132,7 @@ void TForm1::connectControls() {
     click(BotUni, &DegreesScreen::BotUniClick);
     click(BotRetroceder, &DegreesScreen::BotRetrocederClick);
     click(BotIntUni, &DegreesScreen::BotIntUniMouseUp);
+    click(BotSal, &DegreesScreen::BotSalClick);
     connect(BotMenuRetro, &QPushButton::clicked, this,
             [this] { leave(model_->BotMenuRetroClick()); });
 
@@ -182,7 +184,8 @@ void TForm1::apply(const DegreesChanges& changes) {
     if (changes.has(DegreesChanges::Cursors)) applyCursors();
     if (changes.has(DegreesChanges::Layout)) applyLayout();
     if (changes.has(DegreesChanges::TitleBar)) PanelSelTit->setText(view.titleBar);
-    if (changes.clearRichSalidas) RichSalidas->clear();
+    if (changes.has(DegreesChanges::RichSalidasText)) ShowRichText(RichSalidas, view.richSalidas);
+    if (changes.has(DegreesChanges::ListSel2Text)) ShowRichText(listSel2, view.listSel2);
     if (changes.has(DegreesChanges::BranchRows))
         fillRows(Listramas, static_cast<int>(view.branchRows.size()),
                  [&view](int row, int) { return view.branchRows[static_cast<size_t>(row)].text; });

@@ -110,6 +110,17 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int fi
     return grid;
 }
 
+// The rich-text boxes: read-only, Arial on light peach.
+QTextEdit* MakeRichBox(QWidget* parent, const char* name, QRect geometry, int points) {
+    auto* box = new QTextEdit(parent);
+    box->setObjectName(Name(name));
+    box->setGeometry(geometry);
+    box->setReadOnly(true);
+    box->setFont(ArialFont(points));
+    Paint(box, PaletteColour::LightPeach);
+    return box;
+}
+
 template <typename Row>
 const Cell* CellOf(const std::vector<Row>& rows, int row, int column = 0) {
     if (row < 0 || row >= static_cast<int>(rows.size())) return nullptr;
@@ -239,13 +250,8 @@ void TForm1::createDetail() {
     PanelSel = MakePanel(this, "PanelSel", kPanelSel);
     const QRect content(10, 10, PanelSel->width() - 20, kDetailHeight);
     ListSel = MakeList(PanelSel, "ListSel", content);
-    listSel2 = MakeList(PanelSel, "listSel2", content);
-    RichSalidas = new QTextEdit(PanelSel);
-    RichSalidas->setObjectName(Name("RichSalidas"));
-    RichSalidas->setGeometry(content);
-    RichSalidas->setReadOnly(true);
-    RichSalidas->setFont(ArialFont(10));
-    Paint(RichSalidas, PaletteColour::LightPeach);
+    listSel2 = MakeRichBox(PanelSel, "listSel2", content, 9);
+    RichSalidas = MakeRichBox(PanelSel, "RichSalidas", content, 10);
     GridNotas = MakeGrid(PanelSel, "GridNotas", content, DegreesScreen::kGridColumnWidths[0],
                          DegreesScreen::kGridColumnWidths[1]);
     const DegreesView& view = model_->view();
