@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/guidance/star_map.h"
-#include "core/shared/rich_text.h"
 #include "core/university/degrees_screen_view.h"
+#include "core/university/title_search.h"
 
 namespace velmora {
 
@@ -135,6 +135,12 @@ public:
     void TreeDblClick(int node);
     void ButtonRetroNClick();
 
+    // --- Title search (title_search.cpp) ----------------------------------------------------
+    // The magnifier: searches the degrees by the text of EditBusTit.
+    void BitBusTitClick(const QString& text);
+    // A key pressed in EditBusTit (a Qt::Key): Enter searches.
+    void EditBusTitKeyDown(int key, const QString& text);
+
     // --- Profile and career outputs (degree_profile.cpp) ------------------------------------
     void BotSalClick();
 
@@ -187,6 +193,7 @@ private:
     void touch(DegreesChanges::Part part) { changes_.parts |= part; }
     void showDetailButtons();
     void showPlaces();
+    void showDegreeList(DegreeList list);
     void setRichSalidas(RichText text);
     void setListSel2(RichText text);
 
@@ -199,6 +206,7 @@ private:
     DegreesChanges changes_;
     std::function<void()> onChange_;
     int handlerDepth_ = 0;
+    SearchTexts searchTexts_;  // made at the first search
 };
 
 }  // namespace velmora

@@ -133,6 +133,10 @@ void TForm1::connectControls() {
     click(BotRetroceder, &DegreesScreen::BotRetrocederClick);
     click(BotIntUni, &DegreesScreen::BotIntUniMouseUp);
     click(BotSal, &DegreesScreen::BotSalClick);
+    connect(BitBusTit, &QPushButton::clicked, this,
+            [this] { model_->BitBusTitClick(EditBusTit->text()); });
+    connect(EditBusTit, &QLineEdit::returnPressed, this,
+            [this] { model_->EditBusTitKeyDown(Qt::Key_Return, EditBusTit->text()); });
     connect(BotMenuRetro, &QPushButton::clicked, this,
             [this] { leave(model_->BotMenuRetroClick()); });
 
