@@ -133,6 +133,8 @@ void TForm1::connectControls() {
     click(BotRetroceder, &DegreesScreen::BotRetrocederClick);
     click(BotIntUni, &DegreesScreen::BotIntUniMouseUp);
     click(BotSal, &DegreesScreen::BotSalClick);
+    click(BotMenuDobles, &DegreesScreen::BotMenuDoblesClick);
+    click(BotDoblesCar, &DegreesScreen::BotDoblesCarMouseUp);
     connect(BitBusTit, &QPushButton::clicked, this,
             [this] { model_->BitBusTitClick(EditBusTit->text()); });
     connect(EditBusTit, &QLineEdit::returnPressed, this,

@@ -130,13 +130,14 @@ class ScreenRoutes final : public MenuNavigation {
     QStringList opened;
 };
 
-// The program's start-up over the copied folder, in Castilian without the scene, and the three
-// screens of the walk: the star map, the degrees screen and the main menu.
+// The program's start-up over the copied folder, without the scene, in Castilian unless told
+// (language 0..3), and the three screens of the walk: the star map, the degrees screen and the
+// main menu.
 class DegreesProgram {
   public:
-    DegreesProgram() {
+    explicit DegreesProgram(int language = 0) {
         RollTransition::SetDuration(0);
-        ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QStringLiteral("0")},
+        ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QString::number(language)},
                          {pictures, 9});
         enlace->settings.schoolName = QStringLiteral("IES Miralbueno   ");
         routes.find = [this](std::string_view name) -> QWidget* {
