@@ -12,6 +12,7 @@
 
 #include "core/menu/doors.h"
 #include "core/menu/menu_navigation.h"
+#include "core/shared/cp1252.h"
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
 #include "core/shared/notice.h"
@@ -174,6 +175,11 @@ class DegreesProgram {
     std::unique_ptr<TForm1> degrees;
     std::unique_ptr<Tform0> menu;
 };
+
+// Interface text n as the screens show it.
+inline QString Text(const Enlace& enlace, int n) {
+    return cp1252::Decode(enlace.texts[n]);
+}
 
 inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at,
                       Qt::MouseButton button = Qt::LeftButton) {

@@ -31,10 +31,7 @@ using testing::ClickAt;
 using testing::DegreesProgram;
 using testing::RowCentre;
 using testing::SendMouse;
-
-QString Text(const Enlace& enlace, int n) {
-    return cp1252::Decode(enlace.texts[n]);
-}
+using testing::Text;
 
 // The number of the degree that the Castilian list calls `name`: the lists of the four languages
 // number their degrees alike.
