@@ -14,11 +14,6 @@ using Row = std::array<std::string, 2>;
 using Rows = std::vector<Row>;
 using testing::DegreesScreenFixture;
 
-std::string Fit(std::string text, size_t width) {
-    text.resize(width, ' ');
-    return text;
-}
-
 // The folder's double degrees: Granada (community 1) pairs Biología (code 12) with Derecho
 // (code 7) at 9,8; the Complutense (13) pairs Derecho with Biología without a tag; Melilla (19)
 // has none. Medicina shares Biología's code, so "dobles" never names it.
@@ -147,9 +142,9 @@ TEST_F(DoubleDegreesTest, TheDetailButtonListsThemAndLightsTheirCommunities) {
                                        {"     texto 593...", ""},
                                        {"", ""},
                                        {"- Universidad de Granada", " "},
-                                       {"+ " + Fit("Derecho", 45), "  9,8"},
+                                       {"+ " + FitToWidth("Derecho", 45), "  9,8"},
                                        {"- Universidad Complutense de Madrid", " "},
-                                       {"+ " + Fit("Derecho", 45), "  -  "}}));
+                                       {"+ " + FitToWidth("Derecho", 45), "  -  "}}));
 
     // A click on a community of the star map keeps the double degrees offered there.
     starMap.MapaEstrellasMouseMove(13, 50);
@@ -159,7 +154,7 @@ TEST_F(DoubleDegreesTest, TheDetailButtonListsThemAndLightsTheirCommunities) {
                                        {"- Biología", ""},
                                        {"     texto 593...", ""},
                                        {"- Universidad Complutense de Madrid", " "},
-                                       {"+ " + Fit("Derecho", 45), "  -  "}}));
+                                       {"+ " + FitToWidth("Derecho", 45), "  -  "}}));
     starMap.MapaEstrellasMouseMove(5, 50);
     starMap.MapaEstrellasClick();
     EXPECT_EQ(state().gridCells.size(), 3u);
