@@ -49,9 +49,10 @@ bool IsBullet(std::string_view line) {
     return !line.empty() && line[0] == '*';
 }
 
-// What the box holds of a line: a bullet loses its "*" and the blank after it.
-std::string_view Shown(std::string_view line) {
-    return IsBullet(line) ? line.substr(std::min<size_t>(2, line.size())) : line;
+// What the box holds of line i: a bullet after the first line loses its "*" and the blank after
+// it; the first line, the section's title, stands whole.
+std::string_view Shown(std::string_view line, size_t i) {
+    return i > 0 && IsBullet(line) ? line.substr(std::min<size_t>(2, line.size())) : line;
 }
 
 }  // namespace
@@ -100,9 +101,9 @@ RichText ProfileText(const std::vector<std::string>& lines) {
     const Rgb plain = ColourOf(PaletteColour::Black);
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
-        const QString shown = cp1252::Decode(Shown(line));
+        const QString shown = cp1252::Decode(Shown(line, i));
         if (i == 0)
-            text.add(shown, ColourOf(PaletteColour::Maroon), true, IsBullet(line));
+            text.add(shown, ColourOf(PaletteColour::Maroon), true, false);
         else if (IsBullet(line))
             text.add(shown, plain, false, true);
         else if (IsProfileHeading(line))
@@ -117,7 +118,7 @@ RichText ProfileText(const std::vector<std::string>& lines) {
 std::vector<std::string> ProfilePrintLines(const std::vector<std::string>& lines) {
     std::vector<std::string> out;
     out.reserve(lines.size());
-    for (const std::string& line : lines) out.emplace_back(Shown(line));
+    for (size_t i = 0; i < lines.size(); ++i) out.emplace_back(Shown(lines[i], i));
     return out;
 }
 

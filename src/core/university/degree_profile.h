@@ -37,8 +37,9 @@ std::vector<std::string> ProfileLines(const std::vector<std::string_view>& lines
 // letters A to Z without regard to case.
 bool IsProfileHeading(std::string_view line);
 
-// The profile as RichSalidas shows it: the first line in maroon bold, heading words in green
-// bold, lines starting with "*" as bullets without their first two characters, the rest plain;
+// The profile as RichSalidas shows it: the first line whole in maroon bold, then heading words
+// in green bold, lines starting with "*" as bullets without their first two characters, the rest
+// plain;
 // the words of work in red wherever they stand as whole words.
 RichText ProfileText(const std::vector<std::string>& lines);
 

@@ -153,8 +153,10 @@ TEST(ProfileTextTest, TitleHeadingsBulletsAndPlainText) {
         EXPECT_EQ(p[i].bold, expected[i].bold) << i;
         EXPECT_EQ(p[i].bullet, expected[i].bullet) << i;
     }
-    EXPECT_EQ(ProfilePrintLines({"* Bot\xE1nica", "*x", "Texto"}),
-              (std::vector<std::string>{"Bot\xE1nica", "", "Texto"}));
+    // The title stands whole even when it starts like a bullet.
+    EXPECT_EQ(ProfilePrintLines({"* T\xEDtulo", "* Bot\xE1nica", "*x", "Texto"}),
+              (std::vector<std::string>{"* T\xEDtulo", "Bot\xE1nica", "", "Texto"}));
+    EXPECT_FALSE(ProfileText({"* T\xEDtulo"}).paragraphs[0].bullet);
 }
 
 // The runs of one paragraph as "text/red" pieces, "text" for the others.
