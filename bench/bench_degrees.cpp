@@ -10,6 +10,7 @@
 #include "core/shared/enlace.h"
 #include "core/university/degrees_screen.h"
 #include "core/university/degrees_screen_trees.h"
+#include "core/university/title_search.h"
 #include "core/university/where_to_study.h"
 #include "core/vocational/cutoff_window.h"
 #include "ratio.h"
@@ -25,6 +26,9 @@ constexpr int kPlaces = 255;
 constexpr int kGroups = 100;
 constexpr int kActivities = 30;
 constexpr int kProfessions = 250;
+// A word that only one specific title holds, and that title.
+constexpr const char* kTitleWord = "T\355tulo en Criminal\355stica Forense";  // \355: í
+constexpr int kTitleOfTheWord = 200;
 
 std::string Name(const char* stem, int k) {
     return PadToWidth(std::string(stem) + " " + std::to_string(k * 7919 % 1000), 60);
@@ -56,13 +60,17 @@ struct CapacityScreen {
                 t.offerings.cutOffTenths.cell(d, i) = static_cast<std::uint8_t>(50 + (d + i) % 90);
                 t.offerings.titles.cell(d, i) = static_cast<std::uint8_t>(i % 16);
             }
+            // Fifteen titles per degree, each title carried by fifteen degrees.
             t.offerings.distinctTitles.cell(d, 0) = 15;
-            for (int k = 1; k <= 15; ++k) t.offerings.distinctTitles.cell(d, k) = k;
+            for (int k = 1; k <= 15; ++k)
+                t.offerings.distinctTitles.cell(d, k) = ((d - 1) * 15 + k - 1) % kDegrees + 1;
         }
         t.degreeNames.count = kDegrees;
         for (int g = 1; g <= kGroups; ++g) t.degreeGroupNames.set(g, Name("Rama", g));
         t.degreeGroupNames.count = kGroups;
         for (int s = 0; s < 350; ++s) t.specificTitles.set(s, Name("Título", s));
+        t.specificTitles.set(kTitleOfTheWord - 1, PadToWidth(kTitleWord, 60));
+        t.specificTitles.count = 350;
         for (int c = 1; c <= 19; ++c) t.communities.set(c, PadToWidth("01Comunidad " + std::to_string(c), 55));
         t.communities.count = 19;
         t.places.resize(1);
@@ -231,6 +239,53 @@ BENCHMARK(BM_MarksPass)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 const bench::RegisterComparison kSix({"threshold 6,0", "BM_Threshold/0", "BM_MarksPass/0", 4.0});
 const bench::RegisterComparison kEight({"threshold 8,0", "BM_Threshold/1", "BM_MarksPass/1", 4.0});
 const bench::RegisterComparison kTen({"threshold 10,0", "BM_Threshold/2", "BM_MarksPass/2", 4.0});
+// --- Title search ---------------------------------------------------------------------------
+
+// A word found only among the specific titles, typed in small letters without its accent: the
+// groups and the degrees are searched in vain, then the titles, and the fifteen degrees offered
+// under the one title that holds it are listed.
+void BM_TitleSearch(benchmark::State& state) {
+    CapacityScreen& s = Screen();
+    const QString query = QStringLiteral("criminalistica");
+    size_t rows = 0;
+    for (auto _ : state) {
+        s.screen->BitBusTitClick(query);
+        rows = s.screen->view().degreeRows.size();
+        benchmark::DoNotOptimize(rows);
+        s.screen->takeChanges();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_TitleSearch)->Unit(benchmark::kMicrosecond);
+
+// The first search of a run, which also puts the names into the form the search compares.
+void BM_FirstTitleSearch(benchmark::State& state) {
+    CapacityScreen& s = Screen();
+    const std::string query = "criminalistica";
+    for (auto _ : state) {
+        const SearchTexts names = SearchTexts::Of(s.enlace.degreeTables);
+        DegreeList list = SearchTitles(s.enlace.degreeTables, s.enlace.texts, names, query);
+        benchmark::DoNotOptimize(list.lines.data());
+    }
+}
+BENCHMARK(BM_FirstTitleSearch)->Unit(benchmark::kMicrosecond);
+
+// The floor for it: one plain case-sensitive substring pass over the same texts.
+void BM_SubstringPassFloor(benchmark::State& state) {
+    const DegreeTables& t = Screen().enlace.degreeTables;
+    const std::string_view word = "Criminal\355stica";
+    for (auto _ : state) {
+        int found = 0;
+        for (int g = 1; g <= t.degreeGroupNames.count; ++g)
+            found += t.degreeGroupNames[g].find(word) != std::string::npos;
+        for (int d = 1; d <= t.degreeCount(); ++d)
+            found += t.degreeNames[d].find(word) != std::string::npos;
+        for (int k = 1; k <= t.specificTitles.count; ++k)
+            found += t.specificTitle(k).find(word) != std::string::npos;
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(BM_SubstringPassFloor)->Unit(benchmark::kMicrosecond);
 
 const bench::RegisterComparison kUni({"BotUniClick, 125 offerings", "BM_BotUniClick", "BM_OfferingsFloor", 8.0});
 const bench::RegisterComparison kPlace({"degrees of the largest place", "BM_DegreesOfLargestPlace",
@@ -240,6 +295,8 @@ const bench::RegisterComparison kActivity({"tree by activity", "BM_Tree/2", "BM_
 const bench::RegisterComparison kItinerary({"tree by itinerary", "BM_Tree/3", "BM_TreeFloor", 4.0});
 const bench::RegisterComparison kAlphabet({"alphabetical tree", "BM_Tree/4", "BM_TreeFloor", 3.0});
 const bench::RegisterComparison kList({"list of all degrees", "BM_AllDegreesList", "BM_TreeFloor", 8.0});
+const bench::RegisterComparison kSearch({"title search, a word only in a specific title",
+                                         "BM_TitleSearch", "BM_SubstringPassFloor", 3.0});
 
 }  // namespace
 }  // namespace velmora

@@ -26,6 +26,8 @@ enum class PaletteColour {
     Sage,
     Lime,
     Blue,
+    Red,    // words and headings that call for attention in the rich-text boxes
+    Green,  // headings of the rich-text boxes
 };
 
 constexpr Rgb ColourOf(PaletteColour colour) {
@@ -58,6 +60,10 @@ constexpr Rgb ColourOf(PaletteColour colour) {
             return {216, 249, 153};
         case PaletteColour::Blue:
             return {0, 0, 255};
+        case PaletteColour::Red:
+            return {255, 0, 0};
+        case PaletteColour::Green:
+            return {0, 128, 0};
     }
     return {};
 }

@@ -14,6 +14,12 @@ std::string PadToWidth(std::string_view line, size_t width) {
     return out;
 }
 
+std::string FitToWidth(std::string_view text, size_t width) {
+    std::string out(text.substr(0, width));
+    out.resize(width, ' ');
+    return out;
+}
+
 std::string_view TrimRight(std::string_view text) {
     size_t n = text.size();
     while (n > 0 && IsBlank(text[n - 1])) --n;

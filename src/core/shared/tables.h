@@ -17,6 +17,10 @@ inline std::string_view Bounded(std::string_view text, size_t capacity) {
 // non-empty line becomes exactly w characters and an empty one w-1 blanks.
 std::string PadToWidth(std::string_view line, size_t width);
 
+// The text cut or padded with blanks to exactly `width` bytes, so that columns after it line up
+// whatever the table holds.
+std::string FitToWidth(std::string_view text, size_t width);
+
 // The text without trailing blanks or control characters.
 std::string_view TrimRight(std::string_view text);
 

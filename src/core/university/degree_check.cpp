@@ -14,6 +14,7 @@
 #include "core/shared/tables.h"
 #include "core/shared/text_file.h"
 #include "core/university/degree_load.h"
+#include "core/university/degree_profile.h"
 #include "core/university/degree_readers.h"
 #include "core/university/degree_tables.h"
 
@@ -46,12 +47,6 @@ std::optional<TextLines> TryRead(const QString& path) {
 }
 
 int Length(std::string_view line) { return static_cast<int>(TrimRight(line).size()); }
-
-std::string Key(int code) {
-    std::string number = std::to_string(code);
-    if (number.size() < 3) number.insert(0, 3 - number.size(), ' ');
-    return "<<" + number;
-}
 
 QString Text(std::string_view bytes) { return cp1252::Decode(bytes.substr(0, 50)); }
 
@@ -419,23 +414,19 @@ private:
         if (!QFileInfo(path).isFile()) path = dataFile("grados.txt");
         const auto file = TryRead(path);
         if (!file || codes_.empty()) return;
-        std::set<int> reported;
         for (const auto& [degreeCode, row] : codes_) {
-            const std::string key = Key(degreeCode);
-            size_t at = 0;
-            while (at < file->lines.size() && file->lines[at].find(key) == std::string_view::npos) ++at;
-            if (at == file->lines.size()) {
-                add(path, 0, QStringLiteral("falta la sección «%1» del grado %2")
-                                 .arg(QString::fromStdString(key))
-                                 .arg(row));
+            const std::optional<size_t> at = FindProfileKey(file->lines, degreeCode);
+            if (!at) {
+                add(path, 0,
+                    QStringLiteral("falta la sección «%1» del grado %2")
+                        .arg(QString::fromStdString(ProfileKey(degreeCode)))
+                        .arg(row));
                 continue;
             }
-            size_t end = at + 3;
-            while (end < file->lines.size() && file->lines[end].find("<<") == std::string_view::npos) ++end;
-            if (end >= file->lines.size())
-                add(path, static_cast<int>(at) + 1,
+            if (!FindProfileEnd(file->lines, *at))
+                add(path, static_cast<int>(*at) + 1,
                     QStringLiteral("la sección «%1» no se cierra con otra línea «<<»")
-                        .arg(QString::fromStdString(key)));
+                        .arg(QString::fromStdString(ProfileKey(degreeCode))));
         }
     }
 

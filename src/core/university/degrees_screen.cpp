@@ -5,6 +5,7 @@
 #include "core/shared/enlace.h"
 #include "core/shared/setup_guard.h"
 #include "core/shared/shutdown.h"
+#include "core/university/degree_list.h"
 #include "core/university/degree_load.h"
 #include "core/university/degrees_screen_trees.h"
 
@@ -256,6 +257,16 @@ void DegreesScreen::setGridCells(std::vector<std::array<std::string, 2>> cells) 
     touch(DegreesChanges::GridRows);
 }
 
+void DegreesScreen::setRichSalidas(RichText text) {
+    view_.richSalidas = std::move(text);
+    touch(DegreesChanges::RichSalidasText);
+}
+
+void DegreesScreen::setListSel2(RichText text) {
+    view_.listSel2 = std::move(text);
+    touch(DegreesChanges::ListSel2Text);
+}
+
 void DegreesScreen::scroll(C control, int topRow, bool clearSelection) {
     changes_.scrolls.push_back({control, topRow, clearSelection});
 }
@@ -366,58 +377,38 @@ void DegreesScreen::ListramasClick(int row) {
     setVisible(C::Listramas, false);
     setVisible(C::Tree, false);
 
-    std::vector<std::string> lines;
-    std::vector<std::string> marks;
-    std::vector<int> degrees;
-    std::vector<bool> headers;
-    auto addDegree = [&](int k) {
-        lines.push_back(tables.degreeNames[k]);
-        marks.push_back(tables.offerings.distinctTitles.at(k, 0) > 0 ? "+" : "");
-        degrees.push_back(k);
-        headers.push_back(false);
-    };
+    DegreeList list;
     if (Grouped(b)) {
-        for (int g = 1; g <= tables.degreeGroupNames.count; ++g) {
-            const size_t heading = lines.size();
-            lines.emplace_back(TrimRight(tables.degreeGroupNames[g]));
-            marks.emplace_back();
-            degrees.push_back(0);
-            headers.push_back(true);
-            for (int k = 1; k <= n; ++k) {
-                if (tables.attribute(k, DegreeTables::kGroup) != g) continue;
-                if (b != 6 && tables.degreeBranch[static_cast<size_t>(k)] != b) continue;
-                addDegree(k);
-            }
-            if (lines.size() == heading + 1) {  // a group without degrees keeps no heading
-                lines.pop_back();
-                marks.pop_back();
-                degrees.pop_back();
-                headers.pop_back();
-            }
-        }
+        for (int g = 1; g <= tables.degreeGroupNames.count; ++g) list.addGroup(tables, g, b);
     } else {
         for (int k = 1; k <= n; ++k)
-            if (tables.degreeBranch[static_cast<size_t>(k)] == b) addDegree(k);
+            if (tables.degreeBranch[static_cast<size_t>(k)] == b) list.addDegree(tables, k);
     }
+    showDegreeList(std::move(list));
 
+    state_.branchListShown = false;
+    changes_.focus = C::listgrados;
+}
+
+void DegreesScreen::showDegreeList(DegreeList list) {
     std::vector<GridRow> rows;
-    rows.reserve(lines.size());
-    for (size_t i = 0; i < lines.size(); ++i) {
+    rows.reserve(list.size());
+    for (size_t i = 0; i < list.size(); ++i) {
         GridRow out;
-        if (headers[i]) {
+        if (list.headers[i]) {
             for (Cell& cell : out) {
                 cell.kind = RowKind::Heading;
                 cell.fill = ColourOf(PaletteColour::Coral);
                 cell.colour = ColourOf(PaletteColour::White);
                 cell.bold = true;
             }
-            out[0].text = Text(lines[i]);
+            out[0].text = Text(list.lines[i]);
         } else {
             out[0].kind = RowKind::Icon;
             out[0].icon = kDegreeIcon;
             out[0].textLeft = 20;
-            out[0].text = Text(lines[i]);
-            out[1].text = Text(marks[i]);
+            out[0].text = Text(list.lines[i]);
+            out[1].text = Text(list.marks[i]);
             out[1].colour = kYellow;
             out[1].bold = true;
             out[1].textBackground = ColourOf(PaletteColour::Blue);
@@ -425,10 +416,10 @@ void DegreesScreen::ListramasClick(int row) {
         rows.push_back(std::move(out));
     }
 
-    state_.workLines = std::move(lines);
-    state_.workMarks = std::move(marks);
-    state_.rowDegree = std::move(degrees);
-    state_.headerRow = std::move(headers);
+    state_.workLines = std::move(list.lines);
+    state_.workMarks = std::move(list.marks);
+    state_.rowDegree = std::move(list.degrees);
+    state_.headerRow = std::move(list.headers);
     view_.degreeRows = std::move(rows);
     touch(DegreesChanges::DegreeRows);
     scroll(C::listgrados, 0, false);
@@ -437,9 +428,6 @@ void DegreesScreen::ListramasClick(int row) {
         view_.degreeHintRow = -1;
         touch(DegreesChanges::DegreeHint);
     }
-
-    state_.branchListShown = false;
-    changes_.focus = C::listgrados;
 }
 
 void DegreesScreen::listgradosMouseMove(int row) {
@@ -538,7 +526,8 @@ void DegreesScreen::TreeDblClick(int node) {
         return;
     }
     setSelLines({});
-    changes_.clearRichSalidas = true;
+    setRichSalidas({});
+    state_.profileLines.clear();
     hideStarMap();
     setTitleBar("");
 }

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "core/guidance/star_map.h"
+#include "core/shared/rich_text.h"
 #include "core/university/degrees_screen_view.h"
+#include "core/university/double_degrees.h"
+#include "core/university/title_search.h"
 
 namespace velmora {
 
@@ -60,6 +63,13 @@ struct DegreesState {
     std::vector<std::string> selLines;        // ListSel
     std::vector<std::string> communityLines;  // ListComunidad
     std::vector<std::array<std::string, 2>> gridCells;  // GridNotas
+
+    // Double degrees: the degree of each row of ListComunidad in the list of degrees with double
+    // degrees (0 for the branch headings), and the view by university of the degree last clicked.
+    std::vector<int> doublesRowDegree;
+    std::vector<HeadedLine> doublesLines;
+    // The profile in RichSalidas, one text per paragraph, as it prints.
+    std::vector<std::string> profileLines;
 
     // Lines collected for the degree report while printCollect is set.
     std::vector<std::string> printLines;
@@ -133,6 +143,19 @@ public:
     void TreeDblClick(int node);
     void ButtonRetroNClick();
 
+    // --- Title search (title_search.cpp) ----------------------------------------------------
+    // The magnifier: searches the degrees by the text of EditBusTit.
+    void BitBusTitClick(const QString& text);
+    // A key pressed in EditBusTit (a Qt::Key): Enter searches.
+    void EditBusTitKeyDown(int key, const QString& text);
+
+    // --- Profile and career outputs (degree_profile.cpp) ------------------------------------
+    void BotSalClick();
+
+    // --- Double degrees (double_degrees.cpp) -------------------------------------------------
+    void BotMenuDoblesClick();
+    void BotDoblesCarMouseUp();
+
     // --- Where to study and universities (where_to_study.cpp) -----------------------------
     void BotUniClick();
     void BotMenuUniClick();
@@ -192,6 +215,14 @@ private:
     void showDetailButtons();
     void showPlaces();
     void handOverToCutOffWindow(bool weightings);
+    void showDegreeList(DegreeList list);
+    void setRichSalidas(RichText text);
+    void setListSel2(RichText text);
+    // A row of the list of degrees with double degrees: that degree's double degrees by
+    // university in listSel2.
+    void doublesListClick(int row);
+    // GridNotas with the double degrees of the current degree in community c (0: every one).
+    void showDoublesOfCurrentDegree(int community);
 
     Enlace& enlace_;
     AddressOpener& opener_;
@@ -203,6 +234,7 @@ private:
     DegreesChanges changes_;
     std::function<void()> onChange_;
     int handlerDepth_ = 0;
+    SearchTexts searchTexts_;  // made at the first search
 };
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/shared/palette.h"
+#include "core/shared/rich_text.h"
 #include "core/shared/screen_view.h"
 
 namespace velmora {
@@ -128,6 +129,9 @@ struct DegreesView {
     std::vector<Cell> communityRows;
     // GridNotas.
     std::vector<GridRow> gridRows;
+    // The two rich-text boxes: the profile and the double degrees by university.
+    RichText richSalidas;
+    RichText listSel2;
 
     // The hint of listgrados: empty for none; lines separated by "\n".
     QString degreeHint;
@@ -159,6 +163,8 @@ struct DegreesChanges {
         // comboText, comboItems: refilling the selector forgets the student's choice, so it is
         // refilled only when its texts change, never with the other captions and hints.
         GroupingItems = 1u << 13,
+        RichSalidasText = 1u << 14,
+        ListSel2Text = 1u << 15,
     };
     unsigned parts = 0;
 
@@ -174,14 +180,12 @@ struct DegreesChanges {
     std::optional<TransitionKind> panelSelTransition;
     // Repaint the tree (a node's selected image changed).
     bool repaintTree = false;
-    // Empty RichSalidas (its text belongs to the profile view).
-    bool clearRichSalidas = false;
     // Hide the screen: another window takes its place.
     bool hideScreen = false;
 
     bool any() const {
         return parts != 0 || !scrolls.empty() || focus || panelSelTransition || repaintTree ||
-               clearRichSalidas || hideScreen;
+               hideScreen;
     }
     bool has(Part part) const { return (parts & part) != 0; }
 };

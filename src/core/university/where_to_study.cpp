@@ -24,14 +24,6 @@ constexpr size_t kSecondNameWidth = 51;
 constexpr size_t kMarkWidth = 4;
 constexpr int kMaxOfferings = 300;
 
-// The text cut or padded with blanks to exactly `width` bytes, so the mark columns line up
-// whatever the table holds.
-std::string Fit(std::string_view text, size_t width) {
-    std::string out(text.substr(0, width));
-    out.resize(width, ' ');
-    return out;
-}
-
 // A line of the places grid: its first 55 characters, and a blank and its last 4.
 Row SplitLine(const std::string& line) {
     const size_t tail = line.size() < kMarkWidth ? 0 : line.size() - kMarkWidth;
@@ -41,7 +33,7 @@ Row SplitLine(const std::string& line) {
 // The name a degree goes by at a place: its specific title there, else its own name.
 std::string NameAtPlace(const DegreeTables& tables, int degree, int place, size_t width) {
     const int title = OfferedTitle(tables, degree, place);
-    return Fit(title != 0 ? tables.specificTitle(title) : tables.degreeNames[degree], width);
+    return FitToWidth(title != 0 ? tables.specificTitle(title) : tables.degreeNames[degree], width);
 }
 
 }  // namespace
@@ -85,7 +77,7 @@ WhereToStudy BuildWhereToStudy(const DegreeTables& tables, const InterfaceTexts&
                 out.rows.push_back({"- " + (line.size() > 2 ? line.substr(2) : std::string()), ""});
             }
             const Place& place = tables.place(tables.offerings.places.at(degree, i));
-            out.rows.push_back({"<" + Fit(place.name, kPlaceNameWidth),
+            out.rows.push_back({"<" + FitToWidth(place.name, kPlaceNameWidth),
                                 " " + FormatCutOff(tables.offerings.cutOffTenths.at(degree, i))});
         }
     }
@@ -110,7 +102,7 @@ PlaceDegrees BuildDegreesOfPlace(const DegreeTables& tables, const InterfaceText
             const int title = tables.offerings.titles.at(d, i);
             const std::string& name =
                 title != 0 ? tables.specificTitle(title) : tables.degreeNames[d];
-            lines.push_back("<" + Fit(name, kNameWidth) +
+            lines.push_back("<" + FitToWidth(name, kNameWidth) +
                             FormatCutOff(tables.offerings.cutOffTenths.at(d, i)));
             degrees.push_back(d);
         }
@@ -240,7 +232,7 @@ void DegreesScreen::mapaMouseMove(int x, int y) {
 void DegreesScreen::showPlaces() {
     std::vector<std::string> rows;
     for (int p : state_.placeOfRow)
-        rows.push_back(Fit(enlace_.degreeTables.place(p).name, kPlaceNameWidth));
+        rows.push_back(FitToWidth(enlace_.degreeTables.place(p).name, kPlaceNameWidth));
     setCommunityLines(std::move(rows));
     setVisible(C::PanelEstrellas, false);
     setVisible(C::ListComunidad, true);
@@ -293,6 +285,10 @@ void DegreesScreen::mapaClick() {
 
 void DegreesScreen::ListComunidadClick(int row) {
     if (row < 0 || static_cast<size_t>(row) >= state_.communityLines.size()) return;
+    if (state_.doublesMode && state_.degreeListMode) {
+        doublesListClick(row);
+        return;
+    }
     if (!state_.degreeMode || state_.degreeListMode) return;  // the other lists have their views
     // The single row of a community without places stands for no place.
     if (static_cast<size_t>(row) >= state_.placeOfRow.size()) return;
@@ -426,6 +422,7 @@ void DegreesScreen::starMapScrollTo(int row) {
 void DegreesScreen::starMapDoublesCommunity(int community) {
     Handler h(*this);
     state_.doublesCommunity = community;
+    showDoublesOfCurrentDegree(community);
 }
 
 }  // namespace velmora

@@ -12,6 +12,7 @@ target_sources(velmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qt_save_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_sound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/region_map_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rich_text_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/roll_transition.cpp
   ${CMAKE_CURRENT_LIST_DIR}/screen_parts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/section_screen.cpp

@@ -21,6 +21,7 @@
 #include "ui/shared/look.h"
 #include "ui/shared/qt_display.h"
 #include "ui/shared/region_map_view.h"
+#include "ui/shared/rich_text_box.h"
 #include "ui/shared/roll_transition.h"
 #include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
@@ -121,6 +122,13 @@ void TForm1::connectControls() {
     click(BotReq, &DegreesScreen::BotReqClick);
     click(BotCorte, &DegreesScreen::BotCorteMouseUp);
     click(BotPonde, &DegreesScreen::BotPondeMouseUp);
+    click(BotSal, &DegreesScreen::BotSalClick);
+    click(BotMenuDobles, &DegreesScreen::BotMenuDoblesClick);
+    click(BotDoblesCar, &DegreesScreen::BotDoblesCarMouseUp);
+    connect(BitBusTit, &QPushButton::clicked, this,
+            [this] { model_->BitBusTitClick(EditBusTit->text()); });
+    connect(EditBusTit, &QLineEdit::returnPressed, this,
+            [this] { model_->EditBusTitKeyDown(Qt::Key_Return, EditBusTit->text()); });
     connect(BotMenuRetro, &QPushButton::clicked, this,
             [this] { leave(model_->BotMenuRetroClick()); });
 
@@ -162,7 +170,8 @@ void TForm1::apply(const DegreesChanges& changes) {
     if (changes.has(DegreesChanges::Cursors)) applyCursors();
     if (changes.has(DegreesChanges::Layout)) applyLayout();
     if (changes.has(DegreesChanges::TitleBar)) PanelSelTit->setText(view.titleBar);
-    if (changes.clearRichSalidas) RichSalidas->clear();
+    if (changes.has(DegreesChanges::RichSalidasText)) ShowRichText(RichSalidas, view.richSalidas);
+    if (changes.has(DegreesChanges::ListSel2Text)) ShowRichText(listSel2, view.listSel2);
     if (changes.has(DegreesChanges::BranchRows))
         fillRows(Listramas, static_cast<int>(view.branchRows.size()),
                  [&view](int row, int) { return view.branchRows[static_cast<size_t>(row)].text; });

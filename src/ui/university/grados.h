@@ -89,7 +89,7 @@ class TForm1 : public QWidget {
     QLabel* PanelSelTit;
     QFrame* PanelSel;
     QListWidget* ListSel;
-    QListWidget* listSel2;
+    QTextEdit* listSel2;
     QTextEdit* RichSalidas;
     QTableWidget* GridNotas;
     QLabel* LabelMaster;

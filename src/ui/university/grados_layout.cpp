@@ -39,6 +39,17 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int fi
     return velmora::MakeGrid(parent, name, geometry, first, second, kGridRowHeight);
 }
 
+// The rich-text boxes: read-only, Arial on light peach.
+QTextEdit* MakeRichBox(QWidget* parent, const char* name, QRect geometry, int points) {
+    auto* box = new QTextEdit(parent);
+    box->setObjectName(Name(name));
+    box->setGeometry(geometry);
+    box->setReadOnly(true);
+    box->setFont(ArialFont(points));
+    Paint(box, PaletteColour::LightPeach);
+    return box;
+}
+
 // The search button's picture: a magnifying glass.
 QPixmap MagnifierPicture() {
     QPixmap picture(20, 20);
@@ -161,13 +172,8 @@ void TForm1::createDetail() {
     ListSel->setItemDelegate(new ModelCells(
         DegreesRowIcons(), [&view](int row, int) { return CellOf(view.selRows, row); },
         kGridRowHeight, ListSel));
-    listSel2 = MakeList(PanelSel, "listSel2", content);
-    RichSalidas = new QTextEdit(PanelSel);
-    RichSalidas->setObjectName(Name("RichSalidas"));
-    RichSalidas->setGeometry(content);
-    RichSalidas->setReadOnly(true);
-    RichSalidas->setFont(ArialFont(10));
-    Paint(RichSalidas, PaletteColour::LightPeach);
+    listSel2 = MakeRichBox(PanelSel, "listSel2", content, 9);
+    RichSalidas = MakeRichBox(PanelSel, "RichSalidas", content, 10);
     GridNotas = MakeGrid(PanelSel, "GridNotas", content, DegreesScreen::kGridColumnWidths[0],
                          DegreesScreen::kGridColumnWidths[1]);
     GridNotas->setItemDelegate(new ModelCells(

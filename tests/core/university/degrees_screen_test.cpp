@@ -282,7 +282,8 @@ TEST_F(DegreesScreenTest, ClickingTreeNodesSetsTheirSelectedImagesAndSelects) {
     EXPECT_EQ(view().tree[0].selectedImage, 4);
     EXPECT_TRUE(view().titleBar.isEmpty());
     EXPECT_FALSE(starMap.view().visible);
-    EXPECT_TRUE(s.takeChanges().clearRichSalidas);
+    EXPECT_TRUE(s.takeChanges().has(DegreesChanges::RichSalidasText));
+    EXPECT_TRUE(view().richSalidas.paragraphs.empty());
     s.ComboAgruChange(4);
     s.TreeClick(0);
     EXPECT_EQ(view().tree[0].selectedImage, 0);

@@ -12,6 +12,7 @@
 
 #include "core/menu/doors.h"
 #include "core/menu/menu_navigation.h"
+#include "core/shared/cp1252.h"
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
 #include "core/shared/notice.h"
@@ -105,13 +106,14 @@ class ScreenRoutes final : public MenuNavigation {
     QStringList opened;
 };
 
-// The program's start-up over the copied folder, in Castilian without the scene, and the three
-// screens of the walk: the star map, the degrees screen and the main menu.
+// The program's start-up over the copied folder, without the scene, in Castilian unless told
+// (language 0..3), and the three screens of the walk: the star map, the degrees screen and the
+// main menu.
 class DegreesProgram {
   public:
-    DegreesProgram() {
+    explicit DegreesProgram(int language = 0) {
         RollTransition::SetDuration(0);
-        ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QStringLiteral("0")},
+        ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QString::number(language)},
                          {pictures, 9});
         enlace->settings.schoolName = QStringLiteral("IES Miralbueno   ");
         routes.find = [this](std::string_view name) -> QWidget* {
@@ -152,6 +154,11 @@ class DegreesProgram {
     std::unique_ptr<TForm1> degrees;
     std::unique_ptr<Tform0> menu;
 };
+
+// Interface text n as the screens show it.
+inline QString Text(const Enlace& enlace, int n) {
+    return cp1252::Decode(enlace.texts[n]);
+}
 
 inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at,
                       Qt::MouseButton button = Qt::LeftButton) {

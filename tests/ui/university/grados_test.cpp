@@ -7,7 +7,6 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "core/shared/cp1252.h"
 #include "core/university/degrees_screen.h"
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
@@ -22,10 +21,7 @@ using testing::ClickAt;
 using testing::DegreesProgram;
 using testing::RowCentre;
 using testing::SendMouse;
-
-QString Text(const Enlace& enlace, int n) {
-    return cp1252::Decode(enlace.texts[n]);
-}
+using testing::Text;
 
 class TForm1Test : public ::testing::Test, protected DegreesProgram {
   protected:

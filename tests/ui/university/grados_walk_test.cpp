@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "core/shared/cp1252.h"
 #include "core/university/degrees_screen.h"
 #include "support/shots.h"
 #include "ui/shared/region_map_view.h"
@@ -23,15 +22,12 @@ using testing::ClickAt;
 using testing::DegreesProgram;
 using testing::RowCentre;
 using testing::SendMouse;
+using testing::Text;
 
 // A picture of what the widget shows once its pending layout work is done.
 void SaveShot(QWidget& widget, const char* name) {
     QCoreApplication::processEvents();
     testing::SaveShot(widget, name);
-}
-
-QString Text(const Enlace& enlace, int n) {
-    return cp1252::Decode(enlace.texts[n]);
 }
 
 // The bundled data's first degree of the branch of engineering and architecture.

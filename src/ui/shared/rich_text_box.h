@@ -1,0 +1,14 @@
+#pragma once
+
+class QTextEdit;
+
+namespace velmora {
+
+struct RichText;
+
+// Fills a rich-text box with what a model describes: each paragraph plain or as an item of a
+// bulleted list, each run in its colour and weight, all in Arial at the text's size; then
+// scrolls the box to its first line.
+void ShowRichText(QTextEdit* box, const RichText& text);
+
+}  // namespace velmora
