@@ -15,6 +15,7 @@
 
 #include "app/menu_routes.h"
 #include "app/options.h"
+#include "app/screen_data.h"
 #include "app/screens.h"
 #include "core/shared/command_line.h"
 #include "core/shared/enlace.h"
@@ -170,6 +171,9 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
                 if (!options.measureStartup) Wait(step.value);
                 break;
             case StartupStep::Kind::Create: {
+                // The screen's data first: the screens after it read those tables, whether or
+                // not this build has its widget.
+                RunScreenDataLoad(step.screen, enlace);
                 const auto factory = factories.find(step.screen);
                 if (factory == factories.end()) break;  // a screen this build does not have yet
                 QWidget* screen = factory->second(context);
