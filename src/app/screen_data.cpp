@@ -20,6 +20,9 @@ const std::map<std::string_view, ScreenDataLoad>& ScreenDataLoads() {
              LoadFpMiddle(enlace);
              LoadFpMiddlePlaces(enlace);
          }},
+        // The basic screen: its titles and offers, which the other levels' listings of every
+        // title of a centre show too.
+        {"TFIniPro", [](Enlace& enlace) { LoadFpBasic(enlace); }},
     };
     return loads;
 }

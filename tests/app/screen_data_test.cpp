@@ -55,6 +55,8 @@ TEST_F(ScreenDataTest, TheIntermediateScreenFindsEveryTableItReads) {
     EXPECT_EQ(t.blocksGM.count, t.titlesGM.count);
     EXPECT_GT(t.offersGM[0].at(1, 0) + t.offersGM[1].at(1, 0) + t.offersGM[2].at(1, 0), 0);
     EXPECT_GT(enlace.guidance.eso.itemCount(), 0);
+    // The basic screen's, created after it: its titles are listed among a centre's titles.
+    EXPECT_EQ(t.titlesBasic.count, 0);
     // The higher-level screen's part, on the centre lists the degrees screen read.
     EXPECT_TRUE(t.areaCodesBuilt);
     EXPECT_GT(t.comarcas.count, ComarcaTable::kComarcas);  // the districts of Barcelona follow

@@ -97,8 +97,8 @@ constexpr CatalogueEntry kCatalogue[] = {
 
 // The set-ups this build runs. A screen adds its class here when it lands, and with it its files
 // become required.
-constexpr std::array<std::string_view, 6> kBuiltLoaders = {"start-up", "Tform0", "TForm7",
-                                                           "TForm1",   "TForm8", "TForm2"};
+constexpr std::array<std::string_view, 7> kBuiltLoaders = {
+    "start-up", "Tform0", "TForm7", "TForm1", "TForm8", "TForm2", "TFIniPro"};
 
 // Files this build does not read yet even where their set-up runs: the sounds, image libraries
 // and files of their own format join with the code that reads them.

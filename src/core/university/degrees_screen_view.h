@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/shared/palette.h"
+#include "core/shared/screen_view.h"
 
 namespace velmora {
 
@@ -82,33 +83,6 @@ std::string_view ControlName(DegreesControl control);
 // The control of that name; nothing for a name the model does not know.
 std::optional<DegreesControl> ControlNamed(std::string_view name);
 
-enum class CursorKind { Default, Hand, NotAllowed, NoDrop };
-
-// What a list row or grid cell is: the marks of the work lines ("-" heading, "<" icon row).
-enum class RowKind { Plain, Heading, Icon };
-
-// One list row or grid cell, ready to draw: fill the cell with `fill` (the control's background
-// colour when empty), draw icon `icon` of the control's image list at (left + iconLeft, top)
-// when icon >= 0, write `text` at (left + textLeft, top + textTop) in `colour`, bold when `bold`,
-// on `textBackground` when set.
-struct Cell {
-    QString text;
-    RowKind kind = RowKind::Plain;
-    int icon = -1;
-    int iconLeft = 2;
-    int textLeft = 0;
-    int textTop = 0;
-    Rgb colour = ColourOf(PaletteColour::Black);
-    std::optional<Rgb> fill;
-    std::optional<Rgb> textBackground;  // behind the text only
-    bool bold = false;
-
-    friend bool operator==(const Cell&, const Cell&) = default;
-};
-
-// A grid row: column 0 and column 1.
-using GridRow = std::array<Cell, 2>;
-
 // A node of `Tree`, in absolute-index order (a parent comes before its children, children in
 // order). `parent` is the absolute index of the parent node, -1 for a top-level node.
 struct TreeNode {
@@ -122,8 +96,6 @@ struct TreeNode {
     // the mouse in HoverRed and the focused node in White.
     Rgb colour = ColourOf(PaletteColour::Navy);
 };
-
-enum class TransitionKind { Roll, Radial };
 
 // The persistent state the degrees screen shows. The widget redraws the parts named by the
 // changes it takes from the model (DegreesScreen::takeChanges).

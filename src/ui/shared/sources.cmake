@@ -4,12 +4,14 @@ target_sources(velmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hintU.cpp
   ${CMAKE_CURRENT_LIST_DIR}/look.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/model_cells.cpp
   ${CMAKE_CURRENT_LIST_DIR}/picture_lists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_display.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_messages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_sound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/region_map_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/roll_transition.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/screen_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shadow_label.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shared_pictures.cpp
 )

@@ -22,6 +22,7 @@
 #include "ui/shared/qt_display.h"
 #include "ui/shared/region_map_view.h"
 #include "ui/shared/roll_transition.h"
+#include "ui/shared/screen_controls.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/university/grados_cells.h"
 #include "ui/university/grados_layout.h"
@@ -36,33 +37,8 @@ QString NameOf(DegreesControl control) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-Qt::CursorShape ShapeOf(CursorKind kind) {
-    switch (kind) {
-        case CursorKind::Default:
-            return Qt::ArrowCursor;
-        case CursorKind::Hand:
-            return Qt::PointingHandCursor;
-        case CursorKind::NotAllowed:
-            return Qt::ForbiddenCursor;
-        case CursorKind::NoDrop:
-            return Qt::ForbiddenCursor;
-    }
-    return Qt::ArrowCursor;
-}
-
 QRect Lowered(QRect design, bool lowered) {
     return lowered ? design.translated(0, 60) : design;
-}
-
-// Scrolls a list or grid so that `row` is its top row.
-void ScrollToTop(QAbstractItemView* view, int row, bool clearSelection) {
-    if (!view) return;
-    if (clearSelection) {
-        view->clearSelection();
-        view->setCurrentIndex(QModelIndex());
-    }
-    // The grids scroll by whole rows: the scroll bar's value is the top row.
-    view->verticalScrollBar()->setValue(std::max(row, 0));
 }
 
 }  // namespace

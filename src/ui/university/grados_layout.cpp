@@ -1,7 +1,6 @@
 // The degrees screen's controls: where each one sits, its font and its colours.
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,15 +10,14 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTreeWidget>
-#include <type_traits>
 
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
 #include "core/university/degrees_screen.h"
-#include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
 #include "ui/shared/region_map_view.h"
+#include "ui/shared/screen_controls.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/shared/shared_pictures.h"
 #include "ui/university/grados.h"
@@ -28,98 +26,6 @@
 
 namespace velmora {
 namespace {
-
-QString Name(const char* name) {
-    return QString::fromLatin1(name);
-}
-
-void Paint(QWidget* widget, PaletteColour background, PaletteColour text = PaletteColour::Black) {
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::Window, ToQColor(background));
-    colours.setColor(QPalette::Base, ToQColor(background));
-    colours.setColor(QPalette::WindowText, ToQColor(text));
-    colours.setColor(QPalette::Text, ToQColor(text));
-    widget->setPalette(colours);
-    widget->setAutoFillBackground(true);
-}
-
-QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(Name(name));
-    panel->setGeometry(geometry);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    panel->setLineWidth(2);
-    Paint(panel, PaletteColour::PaleBlue, PaletteColour::Navy);
-    return panel;
-}
-
-// Every button: Arial 10 in black (its pointing hand comes from the model with the others).
-QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(Name(name));
-    button->setGeometry(geometry);
-    button->setFont(ArialFont(10));
-    QPalette colours = button->palette();
-    colours.setColor(QPalette::ButtonText, Qt::black);
-    button->setPalette(colours);
-    return button;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(Name(name));
-    label->setGeometry(geometry);
-    label->setFont(ArialFont(10));
-    return label;
-}
-
-// Lists and grids: Arial 10 on light peach.
-QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(Name(name));
-    list->setGeometry(geometry);
-    list->setFont(ArialFont(10));
-    list->setUniformItemSizes(true);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Paint(list, PaletteColour::LightPeach);
-    return list;
-}
-
-QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second) {
-    auto* grid = new QTableWidget(0, 2, parent);
-    grid->setObjectName(Name(name));
-    grid->setGeometry(geometry);
-    grid->setFont(ArialFont(10));
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-    grid->setShowGrid(false);
-    grid->setWordWrap(false);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    grid->horizontalHeader()->setMinimumSectionSize(1);
-    grid->setColumnWidth(0, first);
-    grid->setColumnWidth(1, second);
-    grid->setMouseTracking(true);
-    Paint(grid, PaletteColour::LightPeach);
-    return grid;
-}
-
-template <typename Row>
-const Cell* CellOf(const std::vector<Row>& rows, int row, int column = 0) {
-    if (row < 0 || row >= static_cast<int>(rows.size())) return nullptr;
-    if constexpr (std::is_same_v<Row, Cell>) {
-        return &rows[static_cast<size_t>(row)];
-    } else {
-        if (column < 0 || column > 1) return nullptr;
-        return &rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
-    }
-}
 
 // The search button's picture: a magnifying glass.
 QPixmap MagnifierPicture() {
@@ -174,7 +80,7 @@ void TForm1::createBrowser() {
     PanelTree = MakePanel(this, "PanelTree", kPanelTree);
     ButtonRetroN = MakeButton(PanelTree, "ButtonRetroN", QRect(10, 8, 120, 30));
     ComboAgru = new QComboBox(PanelTree);
-    ComboAgru->setObjectName(Name("ComboAgru"));
+    ComboAgru->setObjectName(QStringLiteral("ComboAgru"));
     ComboAgru->setGeometry(140, 10, 290, 26);
     ComboAgru->setFont(ArialFont(10));
     LabelBusTit = MakeLabel(PanelTree, "LabelBusTit", QRect(10, 44, 420, 18));
@@ -182,7 +88,7 @@ void TForm1::createBrowser() {
     LabelBusTit2 = MakeLabel(PanelTree, "LabelBusTit2", QRect(10, 62, 420, 16));
     LabelBusTit2->setFont(ArialFont(9));
     EditBusTit = new QLineEdit(PanelTree);
-    EditBusTit->setObjectName(Name("EditBusTit"));
+    EditBusTit->setObjectName(QStringLiteral("EditBusTit"));
     EditBusTit->setGeometry(10, 82, 330, 26);
     EditBusTit->setFont(ArialFont(10));
     BitBusTit = MakeButton(PanelTree, "BitBusTit", QRect(346, 80, 84, 30));
@@ -197,7 +103,7 @@ void TForm1::createBrowser() {
 
     listgrados =
         MakeGrid(PanelTree, "listgrados", kBrowserList, DegreesScreen::kDegreeColumnWidths[0],
-                 DegreesScreen::kDegreeColumnWidths[1]);
+                 DegreesScreen::kDegreeColumnWidths[1], kGridRowHeight);
     listgrados->setItemDelegate(new ModelCells(
         DegreesRowIcons(),
         [&view](int row, int column) { return CellOf(view.degreeRows, row, column); },
@@ -206,7 +112,7 @@ void TForm1::createBrowser() {
     listgrados->hide();
 
     Tree = new QTreeWidget(PanelTree);
-    Tree->setObjectName(Name("Tree"));
+    Tree->setObjectName(QStringLiteral("Tree"));
     Tree->setGeometry(kBrowserList);
     Tree->setFont(ArialFont(9));
     Tree->setHeaderHidden(true);
@@ -222,12 +128,12 @@ void TForm1::createBrowser() {
 
 void TForm1::createDetail() {
     PanelCarSel = new QLabel(this);
-    PanelCarSel->setObjectName(Name("PanelCarSel"));
+    PanelCarSel->setObjectName(QStringLiteral("PanelCarSel"));
     PanelCarSel->setGeometry(kPanelCarSel);
     PanelCarSel->setFont(ArialFont(10, true));
     PanelCarSel->setIndent(8);
     PanelSelTit = new QLabel(this);
-    PanelSelTit->setObjectName(Name("PanelSelTit"));
+    PanelSelTit->setObjectName(QStringLiteral("PanelSelTit"));
     PanelSelTit->setGeometry(kPanelSelTit);
     PanelSelTit->setFont(ArialFont(11, true));
     PanelSelTit->setFrameShape(QFrame::Panel);
@@ -241,13 +147,13 @@ void TForm1::createDetail() {
     ListSel = MakeList(PanelSel, "ListSel", content);
     listSel2 = MakeList(PanelSel, "listSel2", content);
     RichSalidas = new QTextEdit(PanelSel);
-    RichSalidas->setObjectName(Name("RichSalidas"));
+    RichSalidas->setObjectName(QStringLiteral("RichSalidas"));
     RichSalidas->setGeometry(content);
     RichSalidas->setReadOnly(true);
     RichSalidas->setFont(ArialFont(10));
     Paint(RichSalidas, PaletteColour::LightPeach);
     GridNotas = MakeGrid(PanelSel, "GridNotas", content, DegreesScreen::kGridColumnWidths[0],
-                         DegreesScreen::kGridColumnWidths[1]);
+                         DegreesScreen::kGridColumnWidths[1], kGridRowHeight);
     const DegreesView& view = model_->view();
     GridNotas->setItemDelegate(new ModelCells(
         DegreesRowIcons(),
@@ -296,7 +202,7 @@ void TForm1::createMap() {
     // place on screen, with the back and print buttons above both.
     PanelEstrellas = MakePanel(this, "PanelEstrellas", kPanelEstrellas);
     mapa = new RegionMapView(platform_.enlace.regionMaps, RegionMap::Communities, PanelEstrellas);
-    mapa->setObjectName(Name("mapa"));
+    mapa->setObjectName(QStringLiteral("mapa"));
     mapa->move(kMapTopLeft);
     mapa->setPicture(platform_.pictures.picture("mapa"));
     mapa->installEventFilter(this);
@@ -315,7 +221,7 @@ void TForm1::createMap() {
 
     // The yellow name panel follows the pointer over the map, in the screen's client area.
     PanelMapa = new QLabel(this);
-    PanelMapa->setObjectName(Name("PanelMapa"));
+    PanelMapa->setObjectName(QStringLiteral("PanelMapa"));
     PanelMapa->setFont(ArialFont(9, true));
     PanelMapa->setFrameShape(QFrame::Box);
     PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -324,24 +230,7 @@ void TForm1::createMap() {
 }
 
 void TForm1::paintFrame() {
-    // The section screens' frame: the floor tiled over the whole window, the top strip and the
-    // two side strips over it.
-    QImage canvas(kScreenMode.width, kScreenMode.height, QImage::Format_RGB32);
-    canvas.fill(ToQColor(PaletteColour::LightPeach));
-    const QImage& floor = platform_.pictures.picture("suelo");
-    if (!floor.isNull()) TileImage(canvas, floor);
-    QPainter p(&canvas);
-    const QImage& left = platform_.pictures.picture("TilIzq");
-    const QImage& right = platform_.pictures.picture("TilDer");
-    const QImage& top = platform_.pictures.picture("marcoar");
-    if (!left.isNull()) TileImage(p, QRect(0, top.height(), left.width(), canvas.height()), left);
-    if (!right.isNull())
-        TileImage(
-            p, QRect(canvas.width() - right.width(), top.height(), right.width(), canvas.height()),
-            right);
-    if (!top.isNull()) TileImage(p, QRect(0, 0, canvas.width(), top.height()), top);
-    p.end();
-    frame_ = QPixmap::fromImage(canvas);
+    frame_ = SectionFrame(platform_.pictures);
 }
 
 }  // namespace velmora

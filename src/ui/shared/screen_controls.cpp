@@ -1,0 +1,139 @@
+#include "ui/shared/screen_controls.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "core/shared/display_mode.h"
+#include "ui/shared/drawing.h"
+#include "ui/shared/look.h"
+#include "ui/shared/shared_pictures.h"
+
+namespace velmora {
+
+void Paint(QWidget* widget, PaletteColour background, PaletteColour text) {
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, ToQColor(background));
+    colours.setColor(QPalette::Base, ToQColor(background));
+    colours.setColor(QPalette::WindowText, ToQColor(text));
+    colours.setColor(QPalette::Text, ToQColor(text));
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
+}
+
+QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(geometry);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setLineWidth(2);
+    Paint(panel, PaletteColour::PaleBlue, PaletteColour::Navy);
+    return panel;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setFont(ArialFont(10));
+    QPalette colours = button->palette();
+    colours.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(colours);
+    return button;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFont(ArialFont(10));
+    return label;
+}
+
+QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(geometry);
+    list->setFont(ArialFont(10));
+    list->setUniformItemSizes(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Paint(list, PaletteColour::LightPeach);
+    return list;
+}
+
+QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second,
+                       int rowHeight) {
+    auto* grid = new QTableWidget(0, 2, parent);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setGeometry(geometry);
+    grid->setFont(ArialFont(10));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid->setShowGrid(false);
+    grid->setWordWrap(false);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    grid->horizontalHeader()->setMinimumSectionSize(1);
+    grid->setColumnWidth(0, first);
+    grid->setColumnWidth(1, second);
+    grid->setMouseTracking(true);
+    Paint(grid, PaletteColour::LightPeach);
+    return grid;
+}
+
+Qt::CursorShape ShapeOf(CursorKind kind) {
+    switch (kind) {
+        case CursorKind::Default:
+            return Qt::ArrowCursor;
+        case CursorKind::Hand:
+            return Qt::PointingHandCursor;
+        case CursorKind::NotAllowed:
+            return Qt::ForbiddenCursor;
+        case CursorKind::NoDrop:
+            return Qt::ForbiddenCursor;
+    }
+    return Qt::ArrowCursor;
+}
+
+void ScrollToTop(QAbstractItemView* view, int row, bool clearSelection) {
+    if (!view) return;
+    if (clearSelection) {
+        view->clearSelection();
+        view->setCurrentIndex(QModelIndex());
+    }
+    // The lists and grids scroll by whole rows: the scroll bar's value is the top row.
+    view->verticalScrollBar()->setValue(std::max(row, 0));
+}
+
+QPixmap SectionFrame(const SharedPictures& pictures) {
+    QImage canvas(kScreenMode.width, kScreenMode.height, QImage::Format_RGB32);
+    canvas.fill(ToQColor(PaletteColour::LightPeach));
+    const QImage& floor = pictures.picture("suelo");
+    if (!floor.isNull()) TileImage(canvas, floor);
+    QPainter p(&canvas);
+    const QImage& left = pictures.picture("TilIzq");
+    const QImage& right = pictures.picture("TilDer");
+    const QImage& top = pictures.picture("marcoar");
+    if (!left.isNull()) TileImage(p, QRect(0, top.height(), left.width(), canvas.height()), left);
+    if (!right.isNull())
+        TileImage(
+            p, QRect(canvas.width() - right.width(), top.height(), right.width(), canvas.height()),
+            right);
+    if (!top.isNull()) TileImage(p, QRect(0, 0, canvas.width(), top.height()), top);
+    p.end();
+    return QPixmap::fromImage(canvas);
+}
+
+}  // namespace velmora
