@@ -27,7 +27,9 @@
 #include "ui/shared/hintU.h"
 #include "ui/shared/qt_address_opener.h"
 #include "ui/shared/qt_display.h"
+#include "ui/printing/qt_printing.h"
 #include "ui/shared/qt_messages.h"
+#include "ui/shared/qt_sound.h"
 #include "ui/shared/shared_pictures.h"
 
 namespace velmora {
@@ -150,7 +152,10 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
     Shutdown shutdown(enlace, display, notice, ending);
     QtAddressOpener opener;
     MenuRoutes routes;
-    ScreenContext context{enlace, pictures, display, shutdown, notice, store, opener, routes, {}};
+    QtPrinting printing(messages, enlace.paths.dataFolder());
+    QtSound sound;
+    ScreenContext context{enlace, pictures, display, shutdown, notice,  store,
+                          opener, routes,   printing, sound,    {}};
     routes.attach(context);
     contextRef = &context;
     HintInstaller hints(enlace.hintPause);

@@ -6,6 +6,7 @@
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
 #include "ui/university/grados.h"
+#include "ui/vocational/medio.h"
 
 namespace velmora {
 
@@ -46,6 +47,11 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
                  DegreesPlatform{c.enlace, c.pictures, c.shutdown, c.opener,
                                  qobject_cast<TForm7*>(c.screen("TForm7")),
                                  [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        {"TForm3",
+         [](ScreenContext& c) -> QWidget* {
+             return new TForm3(LevelPlatform{c.enlace, c.pictures, c.shutdown, c.printing, c.sound,
+                                             [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm4",
          [](ScreenContext& c) -> QWidget* {

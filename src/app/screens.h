@@ -15,10 +15,12 @@ namespace velmora {
 class AddressOpener;
 class Enlace;
 class MenuNavigation;
+class Printing;
 class QtDisplay;
 class SettingsStore;
 class SharedPictures;
 class Shutdown;
+class Sound;
 class TForm4;
 
 // The notice dialog as the screens hold it: screens created before TForm4 keep this and reach
@@ -44,6 +46,8 @@ struct ScreenContext {
     const SettingsStore& settingsStore;
     AddressOpener& opener;
     MenuNavigation& navigation;
+    Printing& printing;  // the print dialog and the printer every screen prints through
+    Sound& sound;
     std::map<std::string, QPointer<QWidget>, std::less<>> screens;  // by class name, as created
 
     QWidget* screen(std::string_view name) const;

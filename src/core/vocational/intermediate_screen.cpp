@@ -146,6 +146,7 @@ void IntermediateScreen::botLug2Click() {
     state_.byTitle = false;
     changes_.mapClean = true;
     setTimer(LevelTimer::Estrellas, false);
+    setTimer(LevelTimer::Parpadeo, false);
     setVisible(C::PanelEstrellas, true);
     setCaption(C::PanelSelTit, CaptionText(text(kTitlesText) + " - " + text(description_.ownTitlesText)));
     setVisible(C::PanelSelTit, true);

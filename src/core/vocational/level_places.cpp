@@ -213,6 +213,7 @@ void LevelScreen::ListSelLugFPClick(int position) {
     const int shown = state_.allTitles ? description_.allTitlesText : description_.ownTitlesText;
     const int other = state_.allTitles ? description_.ownTitlesText : description_.allTitlesText;
     setCaption(C::PanelSelTit, Text(text(shown)));
+    setVisible(C::PanelSelTit, true);
     setCaption(C::BotTodoFP, Text(text(other)));
 
     const CommunityProvinces& p = state_.provinces;

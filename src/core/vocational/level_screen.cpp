@@ -450,8 +450,11 @@ void LevelScreen::BotRetrocederFPClick() {
     }
     if (provinces == 1) state_.localityMode = false;
     const bool mapShown = isVisible(C::PanelEstrellas);
-    // A pending choice of communities to print ends with the view it belongs to.
+    // A pending choice of communities to print ends with the view it belongs to, and the title
+    // bar stops blinking the title it leaves.
     state_.printPicking = false;
+    setTimer(LevelTimer::Parpadeo, false);
+    state_.blinkCount = 0;
     setVisible(C::PanelImp, false);
 
     auto stopStars = [&] {

@@ -93,6 +93,20 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int fi
     return grid;
 }
 
+void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text) {
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        list->clear();
+        for (int r = 0; r < rows; ++r) list->addItem(text(r, 0));
+        return;
+    }
+    if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
+        grid->clearContents();
+        grid->setRowCount(rows);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < 2; ++c) grid->setItem(r, c, new QTableWidgetItem(text(r, c)));
+    }
+}
+
 Qt::CursorShape ShapeOf(CursorKind kind) {
     switch (kind) {
         case CursorKind::Default:
@@ -113,6 +127,8 @@ void ScrollToTop(QAbstractItemView* view, int row, bool clearSelection) {
         view->clearSelection();
         view->setCurrentIndex(QModelIndex());
     }
+    // Rows just set are laid out first, so that the scroll bar's range includes them.
+    view->doItemsLayout();
     // The lists and grids scroll by whole rows: the scroll bar's value is the top row.
     view->verticalScrollBar()->setValue(std::max(row, 0));
 }

@@ -2,7 +2,9 @@
 
 #include <QPixmap>
 #include <QRect>
+#include <QString>
 #include <Qt>
+#include <functional>
 #include <type_traits>
 #include <vector>
 
@@ -50,6 +52,10 @@ const Cell* CellOf(const std::vector<Row>& rows, int row, int column = 0) {
         return &rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
     }
 }
+
+// Fills a list (column 0 of each row) or a two-column grid with `rows` rows of `text(row,
+// column)`.
+void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text);
 
 // The pointer shape of a model's cursor kind.
 Qt::CursorShape ShapeOf(CursorKind kind);

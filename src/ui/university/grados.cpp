@@ -136,12 +136,7 @@ void TForm1::leave(DegreesScreen::Leave where) {
     if (where == DegreesScreen::Leave::Scene) name = "Tform9";
     QWidget* next = platform_.screen ? platform_.screen(name) : nullptr;
     if (!next && platform_.screen) next = platform_.screen("Tform0");
-    hide();
-    if (!next) return;
-    if (next->isHidden()) CentreOnScreen(next);
-    next->show();
-    next->raise();
-    next->activateWindow();
+    HandOver(this, next);
 }
 
 void TForm1::apply(const DegreesChanges& changes) {
@@ -160,22 +155,22 @@ void TForm1::apply(const DegreesChanges& changes) {
     if (changes.has(DegreesChanges::TitleBar)) PanelSelTit->setText(view.titleBar);
     if (changes.clearRichSalidas) RichSalidas->clear();
     if (changes.has(DegreesChanges::BranchRows))
-        fillRows(Listramas, static_cast<int>(view.branchRows.size()),
+        FillRows(Listramas, static_cast<int>(view.branchRows.size()),
                  [&view](int row, int) { return view.branchRows[static_cast<size_t>(row)].text; });
     if (changes.has(DegreesChanges::DegreeRows))
-        fillRows(listgrados, static_cast<int>(view.degreeRows.size()), [&view](int row, int col) {
+        FillRows(listgrados, static_cast<int>(view.degreeRows.size()), [&view](int row, int col) {
             return view.degreeRows[static_cast<size_t>(row)][static_cast<size_t>(col)].text;
         });
     if (changes.has(DegreesChanges::Tree)) fillTree();
     if (changes.has(DegreesChanges::SelRows))
-        fillRows(ListSel, static_cast<int>(view.selRows.size()),
+        FillRows(ListSel, static_cast<int>(view.selRows.size()),
                  [&view](int row, int) { return view.selRows[static_cast<size_t>(row)]; });
     if (changes.has(DegreesChanges::CommunityRows))
-        fillRows(ListComunidad, static_cast<int>(view.communityRows.size()), [&view](int row, int) {
+        FillRows(ListComunidad, static_cast<int>(view.communityRows.size()), [&view](int row, int) {
             return view.communityRows[static_cast<size_t>(row)].text;
         });
     if (changes.has(DegreesChanges::GridRows))
-        fillRows(GridNotas, static_cast<int>(view.gridRows.size()), [&view](int row, int col) {
+        FillRows(GridNotas, static_cast<int>(view.gridRows.size()), [&view](int row, int col) {
             return view.gridRows[static_cast<size_t>(row)][static_cast<size_t>(col)].text;
         });
     if (changes.has(DegreesChanges::MapPanel)) {
@@ -202,24 +197,9 @@ void TForm1::apply(const DegreesChanges& changes) {
         const auto shape = *changes.panelSelTransition == TransitionKind::Radial
                                ? RollTransition::Shape::Radial
                                : RollTransition::Shape::Roll;
-        const int ms = DegreesScreen::kTransitionMs;
-        if (leaving.isNull()) {
-            PanelSel->hide();
-            RollTransition::Open(PanelSel, shape, ms);
-        } else {
-            // The old contents roll away over the new ones, then the new ones roll in.
-            auto* old = new QLabel(this);
-            old->setPixmap(leaving);
-            old->setGeometry(PanelSel->geometry());
-            old->show();
-            old->raise();
-            PanelSel->hide();
-            RollTransition::Close(old, shape, ms, [this, old, shape, ms] {
-                old->deleteLater();
-                if (model_->view().visible[static_cast<size_t>(DegreesControl::PanelSel)])
-                    RollTransition::Open(PanelSel, shape, ms);
-            });
-        }
+        RollTransition::Refill(PanelSel, leaving, shape, DegreesScreen::kTransitionMs, [this] {
+            return model_->view().visible[static_cast<size_t>(DegreesControl::PanelSel)];
+        });
     }
     applying_ = false;
     const DegreesChanges later = model_->takeChanges();
@@ -286,20 +266,6 @@ void TForm1::applyLayout() {
     QRect rich = GridNotas->geometry();
     if (view.richSalidasAtMaster) rich.moveTop(LabelMaster->y());
     RichSalidas->setGeometry(rich);
-}
-
-void TForm1::fillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text) {
-    if (auto* list = qobject_cast<QListWidget*>(widget)) {
-        list->clear();
-        for (int r = 0; r < rows; ++r) list->addItem(text(r, 0));
-        return;
-    }
-    if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
-        grid->clearContents();
-        grid->setRowCount(rows);
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < 2; ++c) grid->setItem(r, c, new QTableWidgetItem(text(r, c)));
-    }
 }
 
 void TForm1::fillTree() {

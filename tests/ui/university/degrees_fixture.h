@@ -71,12 +71,13 @@ inline const std::vector<const char*>& VocationalFiles() {
 // vocational files it lacks.
 class BundledCopy : public TempFolder {
   public:
-    BundledCopy() {
+    // With `alwaysCopy`, a copy the test may change even when the bundled folder is complete.
+    explicit BundledCopy(bool alwaysCopy = false) {
         const QDir bundled(QStringLiteral(VELMORA_BUNDLED_DATA));
         bool complete = true;
         for (const char* name : VocationalFiles())
             complete = complete && QFile::exists(bundled.filePath(QString::fromLatin1(name)));
-        if (complete) {
+        if (complete && !alwaysCopy) {
             dataFolder = bundled.path() + QLatin1Char('/');
             return;
         }
@@ -120,7 +121,7 @@ class ScreenRoutes final : public MenuNavigation {
         opened << QString::fromLatin1(target.screen.data(),
                                       static_cast<qsizetype>(target.screen.size()));
         if (!screen) return false;
-        PrepareSection(screen, target, false);
+        PrepareSection(screen, target, intermediateFirstOpening && *intermediateFirstOpening);
         screen->show();
         return true;
     }
@@ -128,6 +129,8 @@ class ScreenRoutes final : public MenuNavigation {
 
     std::function<QWidget*(std::string_view)> find;
     QStringList opened;
+    // The program's first-opening flag of the intermediate screen, when the walk has one.
+    const bool* intermediateFirstOpening = nullptr;
 };
 
 // The program's start-up over the copied folder, in Castilian without the scene, and the three
