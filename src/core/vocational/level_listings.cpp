@@ -143,6 +143,11 @@ PlaceRows CentresWithTitles(const VocationalTables& tables, const InterfaceTexts
     PlaceRows out;
     if (list < 1 || list > VocationalTables::kCentreLists) return out;
     const LineTable& lines = tables.centreList(level, list);
+    // A centre's rows: itself, its titles (of three levels at most), two separators, the close.
+    const size_t perCentre = style.allTitles ? 3 * VocationalTables::kOffersPerCentre + 4
+                                             : VocationalTables::kOffersPerCentre + 2;
+    out.rows.reserve(centres.size() * perCentre);
+    out.titles.reserve(centres.size() * perCentre);
     const auto index = static_cast<size_t>(list - 1);
     const std::string basicPrefix = texts[style.basicPrefixText] + " ";
     auto add = [&](std::string text, int title) {
