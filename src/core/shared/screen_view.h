@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "core/shared/palette.h"
 
@@ -42,5 +43,46 @@ using GridRow = std::array<Cell, 2>;
 // The effects a panel is hidden and shown again with when its contents are rebuilt: a roll from
 // its top edge, or a circle from its centre.
 enum class TransitionKind { Roll, Radial };
+
+// What a screen model decides of each of its N controls: shown or not, its caption, its hint and
+// its pointer. The setters say whether anything changed, so that the model marks the part of its
+// view the widget must show again.
+template <typename Control, size_t N>
+struct ControlStates {
+    std::array<bool, N> visible{};
+    std::array<QString, N> caption{};
+    std::array<QString, N> hint{};
+    std::array<CursorKind, N> cursor{};
+
+    bool isVisible(Control control) const { return visible[static_cast<size_t>(control)]; }
+    bool setVisible(Control control, bool on) { return Set(visible[static_cast<size_t>(control)], on); }
+    bool setCaption(Control control, const QString& text) {
+        return Set(caption[static_cast<size_t>(control)], text);
+    }
+    bool setCursor(Control control, CursorKind kind) {
+        return Set(cursor[static_cast<size_t>(control)], kind);
+    }
+
+  private:
+    template <typename T>
+    static bool Set(T& value, const T& wanted) {
+        if (value == wanted) return false;
+        value = wanted;
+        return true;
+    }
+};
+
+// The one-shot requests a screen model makes of its widget besides what its view shows: scroll a
+// list or grid to a top row, give a control the focus.
+template <typename Control>
+struct ScreenRequests {
+    struct Scroll {
+        Control control;
+        int topRow;           // the row to bring to the top
+        bool clearSelection;  // and no selected cell or row
+    };
+    std::vector<Scroll> scrolls;
+    std::optional<Control> focus;
+};
 
 }  // namespace velmora

@@ -91,7 +91,8 @@ LevelScreen::~LevelScreen() = default;
 bool LevelScreen::FormCreate() {
     Handler h(*this);
     const InterfaceTexts& t = enlace_.texts;
-    view_.windowTitle = CaptionText(t[338] + " " + cp1252::Encode(enlace_.settings.schoolName));
+    view_.windowTitle =
+        CaptionText(t[338] + " " + cp1252::Encode(enlace_.settings.schoolName.trimmed()));
     auto caption = [&](C control, const std::string& bytes) {
         view_.caption[Index(control)] = CaptionText(bytes);
     };
@@ -125,26 +126,17 @@ LevelChanges LevelScreen::takeChanges() {
 // --- Helpers -----------------------------------------------------------------------------------
 
 void LevelScreen::setVisible(C control, bool on) {
-    bool& v = view_.visible[Index(control)];
-    if (v == on) return;
-    v = on;
-    touch(LevelChanges::Visibility);
+    if (view_.setVisible(control, on)) touch(LevelChanges::Visibility);
 }
 
-bool LevelScreen::isVisible(C control) const { return view_.visible[Index(control)]; }
+bool LevelScreen::isVisible(C control) const { return view_.isVisible(control); }
 
 void LevelScreen::setCaption(C control, const QString& text) {
-    QString& caption = view_.caption[Index(control)];
-    if (caption == text) return;
-    caption = text;
-    touch(LevelChanges::Captions);
+    if (view_.setCaption(control, text)) touch(LevelChanges::Captions);
 }
 
 void LevelScreen::setCursor(C control, CursorKind kind) {
-    CursorKind& k = view_.cursor[Index(control)];
-    if (k == kind) return;
-    k = kind;
-    touch(LevelChanges::Cursors);
+    if (view_.setCursor(control, kind)) touch(LevelChanges::Cursors);
 }
 
 void LevelScreen::setTimer(LevelTimer timer, bool on) {

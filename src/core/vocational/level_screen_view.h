@@ -74,11 +74,7 @@ inline constexpr int kLevelTimerInterval = 200;  // milliseconds, both
 
 // What a level screen shows. The widget redraws the parts named by the changes it takes from the
 // model (LevelScreen::takeChanges).
-struct LevelView {
-    std::array<bool, kLevelControlCount> visible{};
-    std::array<QString, kLevelControlCount> caption{};
-    std::array<QString, kLevelControlCount> hint{};
-    std::array<CursorKind, kLevelControlCount> cursor{};
+struct LevelView : ControlStates<LevelControl, kLevelControlCount> {
     QString windowTitle;
 
     // ListPreFam: the nine groups or a group's families, its height and the one selected row
@@ -109,7 +105,7 @@ struct LevelView {
 
 // The parts of the view a handler changed, and the one-shot requests it made. Taken (and
 // cleared) by the widget after each call.
-struct LevelChanges {
+struct LevelChanges : ScreenRequests<LevelControl> {
     enum Part : unsigned {
         Visibility = 1u << 0,  // visible[]
         Captions = 1u << 1,    // caption[], hint[], windowTitle
@@ -127,13 +123,6 @@ struct LevelChanges {
     };
     unsigned parts = 0;
 
-    struct Scroll {
-        LevelControl control;
-        int topRow;           // the row to bring to the top
-        bool clearSelection;  // and no selected cell or row
-    };
-    std::vector<Scroll> scrolls;
-    std::optional<LevelControl> focus;
     // PanelSelec hidden behind this effect, its new contents set, then shown the same way: a roll
     // for the grid, a circle for the text lists.
     std::optional<TransitionKind> selectionTransition;

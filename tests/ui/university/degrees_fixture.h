@@ -133,15 +133,39 @@ class ScreenRoutes final : public MenuNavigation {
     const bool* intermediateFirstOpening = nullptr;
 };
 
-// The program's start-up over the copied folder, in Castilian without the scene, and the three
-// screens of the walk: the star map, the degrees screen and the main menu.
-class DegreesProgram {
+// The program's start-up over the bundled folder in one language without the scene, with the
+// seams the screens need. `edit` changes a copy of the folder before anything is read from it.
+class BundledProgram {
   public:
-    DegreesProgram() {
+    explicit BundledProgram(int language = 0, const std::function<void(BundledCopy&)>& edit = {})
+        : folder(static_cast<bool>(edit)) {
+        if (edit) edit(folder);
         RollTransition::SetDuration(0);
-        ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QStringLiteral("0")},
+        ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QString::number(language)},
                          {pictures, 9});
         enlace->settings.schoolName = QStringLiteral("IES Miralbueno   ");
+    }
+
+    BundledCopy folder;
+    RecordingMessages messages;
+    std::unique_ptr<Enlace> enlace =
+        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.dataFolder));
+    std::unique_ptr<SettingsStore> store =
+        std::make_unique<SettingsStore>(folder.file(QStringLiteral("config/velmora.ini")));
+    SharedPictures pictures;
+    FixedDisplay display;
+    AnsweringNotice notice;
+    CountingEnd end;
+    Shutdown shutdown{*enlace, display, notice, end};
+    RecordingOpener opener;
+    ScreenRoutes routes;
+};
+
+// The three screens of the degrees walk, in Castilian: the star map, the degrees screen and the
+// main menu.
+class DegreesProgram : public BundledProgram {
+  public:
+    DegreesProgram() {
         routes.find = [this](std::string_view name) -> QWidget* {
             if (name == "TForm1") return degrees.get();
             if (name == "TForm7") return stars.get();
@@ -159,19 +183,6 @@ class DegreesProgram {
                                                      opener, SettingsStore(store->file())});
     }
 
-    BundledCopy folder;
-    RecordingMessages messages;
-    std::unique_ptr<Enlace> enlace =
-        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.dataFolder));
-    std::unique_ptr<SettingsStore> store =
-        std::make_unique<SettingsStore>(folder.file(QStringLiteral("config/velmora.ini")));
-    SharedPictures pictures;
-    FixedDisplay display;
-    AnsweringNotice notice;
-    CountingEnd end;
-    Shutdown shutdown{*enlace, display, notice, end};
-    RecordingOpener opener;
-    ScreenRoutes routes;
     std::unique_ptr<TForm7> stars;
     std::unique_ptr<TForm1> degrees;
     std::unique_ptr<Tform0> menu;

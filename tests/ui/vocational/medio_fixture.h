@@ -15,20 +15,14 @@
 
 namespace velmora::testing {
 
-// The program's start-up on the bundled data in one language, without the scene: every screen's
-// data load at its place in the creation order, the degrees screen's own tables, the intermediate
-// screen created at its place, and the main menu whose door 5 opens it.
-class IntermediateProgram {
+// Every screen's data load at its place in the start-up's creation order, the degrees screen's
+// own tables, the intermediate screen created at its place, and the main menu whose door 5 opens
+// it.
+class IntermediateProgram : public BundledProgram {
   public:
-    // `edit` changes a copy of the bundled folder before anything is read from it.
     explicit IntermediateProgram(int language = 0,
                                  const std::function<void(BundledCopy&)>& edit = {})
-        : folder(static_cast<bool>(edit)) {
-        if (edit) edit(folder);
-        RollTransition::SetDuration(0);
-        ShellStartupLoad(*enlace, *store,
-                         {QStringLiteral("N"), QString::number(language)}, {pictures, 9});
-        enlace->settings.schoolName = QStringLiteral("IES Miralbueno");
+        : BundledProgram(language, edit) {
         routes.find = [this](std::string_view name) -> QWidget* {
             if (name == "TForm3") return medio.get();
             if (name == "Tform0") return menu.get();
@@ -70,21 +64,8 @@ class IntermediateProgram {
         return {-1, -1};
     }
 
-    BundledCopy folder;
-    RecordingMessages messages;
-    std::unique_ptr<Enlace> enlace =
-        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.dataFolder));
-    std::unique_ptr<SettingsStore> store =
-        std::make_unique<SettingsStore>(folder.file(QStringLiteral("config/velmora.ini")));
-    SharedPictures pictures;
-    FixedDisplay display;
-    AnsweringNotice notice;
-    CountingEnd end;
-    Shutdown shutdown{*enlace, display, notice, end};
-    RecordingOpener opener;
     RecordingPrinting printing;
     RecordingSound sound;
-    ScreenRoutes routes;
     std::unique_ptr<TForm3> medio;
     std::unique_ptr<Tform0> menu;
 };
