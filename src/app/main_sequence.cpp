@@ -182,6 +182,7 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
                 const auto factory = factories.find(step.screen);
                 if (factory == factories.end()) break;  // a screen this build does not have yet
                 QWidget* screen = factory->second(context);
+                if (!screen) break;
                 created.emplace_back(screen);
                 context.screens.emplace(std::string(step.screen), screen);
                 display.adoptScreen(screen);
@@ -198,6 +199,9 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
     }
     if (!mainWindow) return 1;
 
+    // A school with large displays has every screen scaled to fill them from the start (after
+    // the splash has shown the loading); the option of this run wins over the setting.
+    if (options.fillScreen.value_or(enlace.settings.fillScreen)) display.switchTo(kScreenMode, false);
     MainWindowShown shown(splash, options.measureStartup);
     mainWindow->installEventFilter(&shown);
     CentreOnScreen(mainWindow);

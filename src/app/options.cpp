@@ -15,6 +15,10 @@ ProgramOptions ReadProgramOptions(const QStringList& arguments) {
             (a == QLatin1String("--school") ? options.school : options.checkData) = arguments[++i];
         } else if (a == QLatin1String("--measure-startup")) {
             options.measureStartup = true;
+        } else if (a == QLatin1String("--fill-screen")) {
+            options.fillScreen = true;
+        } else if (a == QLatin1String("--window")) {
+            options.fillScreen = false;
         }
     }
     return options;

@@ -1,7 +1,10 @@
 #include "app/screens.h"
 
+#include <memory>
+
 #include "core/shared/settings_store.h"
 #include "ui/guidance/MapaEstrellas.h"
+#include "ui/menu/animacion.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
@@ -33,6 +36,14 @@ QWidget* ScreenContext::screen(std::string_view name) const {
 
 const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
     static const std::map<std::string_view, ScreenFactory> factories = {
+        // Without its pictures the scene has said so and is not created: the plain main menu
+        // is then the home screen.
+        {"Tform9",
+         [](ScreenContext& c) -> QWidget* {
+             auto scene = std::make_unique<Tform9>(
+                 ScenePlatform{c.enlace, c.pictures, c.display, c.shutdown, c.navigation});
+             return scene->ready() ? scene.release() : nullptr;
+         }},
         {"Tform0",
          [](ScreenContext& c) -> QWidget* {
              return new Tform0(MenuPlatform{c.enlace, c.pictures, c.display, c.shutdown,

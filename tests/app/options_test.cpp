@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/shared/command_line.h"
+
 namespace velmora {
 namespace {
 
@@ -21,6 +23,11 @@ TEST(ProgramOptionsTest, ToolsAndMeasurementAreOptionsNotParameters) {
     EXPECT_EQ(o.school, QStringLiteral("  IES Velmora "));  // trimmed when stored
     EXPECT_TRUE(ReadProgramOptions(Args({"--school"})).error.contains(QStringLiteral("--school")));
     EXPECT_FALSE(ReadProgramOptions(Args({"--check-data"})).checkData.has_value());
+    // The presentation for this run: the last word counts; none leaves the setting in force.
+    EXPECT_FALSE(ReadProgramOptions(Args({"N", "2"})).fillScreen.has_value());
+    EXPECT_EQ(ReadProgramOptions(Args({"--fill-screen", "N"})).fillScreen, true);
+    EXPECT_EQ(ReadProgramOptions(Args({"--fill-screen", "--window"})).fillScreen, false);
+    EXPECT_EQ(PositionalParameters(Args({"--fill-screen", "S", "1"})), Args({"S", "1"}));
 }
 
 }  // namespace

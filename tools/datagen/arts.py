@@ -57,7 +57,10 @@ def plastic_arts(parts, language):
             raise SourceError(f'arts/places.tsv: {r["name"]}: up to five specialities 0..16')
         lines.append(f'{r["number"]:2d}' + fit(r['name'], PLASTIC_NAME_WIDTH, 'arts/places.tsv').ljust(22)
                      + phone.ljust(PHONE_WIDTH) + ' ' + ''.join(f'{s:02d}' for s in numbers))
-        lines.append('  ' + r['city'])
+        city = r['city']
+        if city.endswith(' +'):
+            city = city[:-1] + parts['more seats'][0]
+        lines.append('  ' + fit(city, LINE_WIDTH - 2, 'arts/places.tsv city'))
     return lines
 
 

@@ -17,9 +17,13 @@ FOLDER = 'questionnaires'
 GROUPS = 13            # itinerary groups of the ESO questionnaire
 ADVICE_GROUPS = 12     # itinerary groups of the advice questionnaire
 HABIT_SCALES = range(14, 20)
+HOW_OFTEN = ('3',)         # "Nunca / A veces / Casi siempre / Siempre"
+HOW_MUCH = ('4', '5')      # "Nada / Poco / Bastante / Mucho" (and "Algo" with five answers)
 SHORT_TEST = 35
 ITINERAR_LINES = 52    # groups 1-13, scales 14-19, route labels 21-27, advice lines 30-52
 MAX_ROW_NUMBERS = 50
+SCORE_COLUMN = 45      # the ranking's scores follow the first 45 characters of a group name
+SCORE_WIDTH = 4        # and take four columns ("12.5")
 MAX_VALUE = 255
 
 
@@ -55,10 +59,25 @@ def itinerary_lines(language):
     heads = [line[:20] for line in lines[:GROUPS]]
     if len(set(heads)) != GROUPS:
         raise SourceError(f'{what}: two groups share their first 20 characters')
+    if not heading_fits(lines):
+        raise SourceError(f'{what}: line 33 must be {SCORE_COLUMN - 9} characters long and line 32 '
+                          f'at most {SCORE_WIDTH}, so that line 32 heads the scores')
     # The ranking shows 45 characters of a group name.
     for number in range(1, GROUPS + 1):
         fit(lines[number - 1], 45, f'{what} group {number}')
     return lines
+
+
+def answers_fit(kind, row):
+    """Whether a question listed in row `row` of "cuestioESO" may be answered with the answers of
+    `kind`: a study habit (rows 14-19) by how often, a liking or an aptitude by how much."""
+    return kind not in (HOW_MUCH if row in HABIT_SCALES else HOW_OFTEN)
+
+
+def heading_fits(lines):
+    """Whether the ranking heading of "itinerar" (line 33, nine blanks, line 32) puts line 32 over
+    the scores, which follow the first 45 characters of a group name in four columns."""
+    return len(lines[32]) == SCORE_COLUMN - 9 and len(lines[31]) <= SCORE_WIDTH
 
 
 def write_eso(out):
@@ -73,6 +92,9 @@ def write_eso(out):
         for r in number_list(q['rows'], f'questions.tsv question {number}'):
             if not 1 <= r <= 19:
                 raise SourceError(f'questions.tsv: question {number} names row {r}')
+            if not answers_fit(q['kind'], r):
+                raise SourceError(f'questions.tsv: question {number} (row {r}) is answered with '
+                                  f'kind {q["kind"]}')
             rows.setdefault(r, []).append(number)
     for r in list(range(1, GROUPS + 1)) + list(HABIT_SCALES):
         if not rows.get(r):

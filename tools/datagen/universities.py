@@ -6,9 +6,8 @@ Every number that ties one file to another (degree, group, place, community, tit
 numbers, degree codes) is a line number, and is computed here from the keys of the sources."""
 
 import os
-import re
 
-from . import questionnaires
+from . import marks, questionnaires
 from .common import (LANGUAGES, SourceError, fit, read_once, read_text, read_tsv, spanish_sort_key,
                      wrap)
 from .pdf import Document
@@ -31,7 +30,8 @@ COMMUNITY_ORDER = [
 FIXED_SUBJECTS = {3: 'biologia', 7: 'dibtec', 9: 'economia', 11: 'fisica', 12: 'geografia',
                   18: 'matccss', 19: 'mat', 20: 'histfilo', 21: 'quimica'}
 OWN_SUBJECTS = 50  # weighted subjects that vary from one university to another
-NO_MARK = 10
+NO_MARK = marks.NO_MARK
+PLACE_KINDS = ('public', 'private', 'foundation', 'centre')
 MAX_DEGREES = 350
 MAX_OFFERINGS = 125
 MAX_DISTINCT_TITLES = 15
@@ -43,7 +43,7 @@ MAX_DOUBLES_PER_PLACE = 50
 PROFILE_HEADINGS = {
     'cas': ['Perfil del Alumno', 'Qué estudiaré', 'Plan de Estudios', 'Salidas Profesionales'],
     'catVal': ['Perfil', 'Què estudiaré', "Pla d'estudis", 'Sortides professionals'],
-    'galego': ['Perfil', 'Que estudarei', 'Asignaturas', 'Saídas profesionais'],
+    'galego': ['Perfil', 'Que estudarei', 'Materias', 'Saídas profesionais'],
     'euskera': ['Profila', 'Zer ikasiko dut', 'Ikasketa-plana', 'Irteera profesionalak'],
 }
 CREDITS_LINE = {
@@ -64,6 +64,7 @@ class Data:
         self._degrees()
         self._offerings()
         self._doubles()
+        self._marks()
 
     # --- communities and provinces -----------------------------------------------------------
 
@@ -98,6 +99,11 @@ class Data:
                 raise SourceError(f'places.tsv: {row["key"]}: unknown community {row["community"]}')
             fit(row['name'], 35, 'places.tsv')
             fit(row['web'], 60, 'places.tsv')
+            if row['kind'] not in PLACE_KINDS:
+                raise SourceError(f'places.tsv: {row["key"]}: kind "{row["kind"]}"')
+            if row['weighting'] == 'yes' and row['kind'] != 'public':
+                raise SourceError(f'places.tsv: {row["key"]}: only a public university has a '
+                                  'weighting document')
             if row['web'].startswith(('http', 'www.')):
                 raise SourceError(f'places.tsv: {row["key"]}: the address goes without http://www.')
         # "lugar" lists the places community by community, in the sources' order within each.
@@ -193,19 +199,25 @@ class Data:
 
     # --- offerings and double degrees -------------------------------------------------------
 
-    @staticmethod
-    def _tenths(mark, where):
-        if mark == '-':
-            return NO_MARK
-        if not re.fullmatch(r'\d{1,2},\d', mark):
-            raise SourceError(f'{where}: the mark "{mark}" is not written like 12,5')
-        tenths = int(mark.replace(',', ''))
-        if not 50 <= tenths <= 140:
-            raise SourceError(f'{where}: the mark {mark} is not between 5,0 and 14,0')
-        return tenths
+    def _mark_source(self, row, where):
+        """Whether the row's mark is a published figure: its source names a list of
+        mark_sources.tsv; an empty source marks an estimate."""
+        if not row['source']:
+            return False
+        if row['source'] not in self.mark_sources:
+            raise SourceError(f'{where}: unknown source {row["source"]} (see mark_sources.tsv)')
+        return True
 
     def _offerings(self):
-        self.offerings = {key: [] for key in self.degree_number}
+        self.mark_sources = {}
+        for row in read_tsv('mark_sources.tsv'):
+            if not row['key'] or row['key'] in self.mark_sources or not row['where']:
+                raise SourceError(f'mark_sources.tsv: {row["key"]}: a key once, with where it was '
+                                  'published')
+            self.mark_sources[row['key']] = row
+        # (place, first, second) -> (tenths as written, published); second is empty for a degree
+        self.marks = {}
+        self._offer_rows = []
         seen = set()
         for row in read_tsv('offerings.tsv'):
             where = f'offerings.tsv {row["place"]} {row["degree"]}'
@@ -221,8 +233,64 @@ class Data:
                 if self.titles[self.title_number[row['title']] - 1]['degree'] != row['degree']:
                     raise SourceError(f'{where}: the title {row["title"]} is of another degree')
                 title = self.title_number[row['title']]
-            self.offerings[row['degree']].append(
-                (self.place_number[row['place']], self._tenths(row['mark'], where), title))
+            published = self._mark_source(row, where)
+            self.marks[(row['place'], row['degree'], '')] = (
+                marks.tenths(row['mark'], where, published), published)
+            self._offer_rows.append((row['place'], row['degree'], title))
+        self.offered = seen
+
+    def _doubles(self):
+        self._double_rows = []
+        for row in read_tsv('doubles.tsv'):
+            where = f'doubles.tsv {row["place"]} {row["first"]}+{row["second"]}'
+            for degree in (row['first'], row['second']):
+                if (row['place'], degree) not in self.offered:
+                    raise SourceError(f'{where}: {degree} is not offered at the place')
+            key = (row['place'], row['first'], row['second'])
+            if key in self.marks:
+                raise SourceError(f'{where}: twice')
+            published = self._mark_source(row, where)
+            self.marks[key] = (marks.tenths(row['mark'], where, published), published)
+            self._double_rows.append(key)
+
+    def _cell(self, key, estimate):
+        _, first, second = key
+        return marks.cell(first, self.degrees[self.degree_number[first] - 1]['branch'], estimate,
+                          double=bool(second))
+
+    def _corrected_marks(self):
+        """Every mark in tenths as the files carry it: published figures as rounded up, estimates
+        corrected by the shortfall the published figures showed (marks.py)."""
+        evidence = marks.Evidence(self.marks, self.mark_sources)
+        pairs = [(self._cell(key, estimate), estimate, self.marks[key][0] - estimate)
+                 for key, (estimate, used) in evidence.pairs.items() if used]
+        self.correction = marks.Correction(pairs)
+        self.mark_counts = {'published': 0, 'estimated': 0}
+        # The highest published figure of each degree, or pair of degrees for a double degree.
+        ceilings = {}
+        for (place, first, second), (value, published) in self.marks.items():
+            if published:
+                degree = frozenset((first, second)) if second else first
+                ceilings[degree] = max(ceilings.get(degree, 0), value)
+        final = {}
+        for key, (value, published) in self.marks.items():
+            if value != NO_MARK:
+                self.mark_counts['published' if published else 'estimated'] += 1
+            if published:
+                final[key] = value
+                continue
+            degree = frozenset(key[1:]) if key[2] else key[1]
+            raised = self.correction.raised(self._cell(key, value), value)
+            final[key] = marks.corrected(value, raised, evidence.bounds.get(key),
+                                         ceilings.get(degree, marks.TOP_ESTIMATE))
+        return final
+
+    def _marks(self):
+        final = self._corrected_marks()
+        self.offerings = {key: [] for key in self.degree_number}
+        for place, degree, title in self._offer_rows:
+            mark = final[(place, degree, '')]
+            self.offerings[degree].append((self.place_number[place], mark, title))
         for key, offers in self.offerings.items():
             offers.sort()
             if len(offers) > MAX_OFFERINGS:
@@ -231,18 +299,11 @@ class Data:
                 raise SourceError(f'offerings.tsv: {key} has more than 15 specific titles')
             if sum(1 for _, m, _ in offers if m != NO_MARK and m >= 60) > 80:
                 raise SourceError(f'offerings.tsv: {key}: the cut-off window lists 80 marks of 6,0')
-        self.offered = seen
-
-    def _doubles(self):
         self.doubles = {key: [] for key in self.place_number}
-        for row in read_tsv('doubles.tsv'):
-            where = f'doubles.tsv {row["place"]} {row["first"]}+{row["second"]}'
-            for degree in (row['first'], row['second']):
-                if (row['place'], degree) not in self.offered:
-                    raise SourceError(f'{where}: {degree} is not offered at the place')
-            tag = '' if row['mark'] == '-' else row['mark']
-            self._tenths(row['mark'], where)
-            self.doubles[row['place']].append((row['first'], row['second'], tag.rjust(4) if tag else ''))
+        for key in self._double_rows:
+            value = final[key]
+            tag = '' if value == NO_MARK else f'{value // 10},{value % 10}'
+            self.doubles[key[0]].append((key[1], key[2], tag.rjust(4) if tag else ''))
         for key, entries in self.doubles.items():
             if len(entries) > MAX_DOUBLES_PER_PLACE:
                 raise SourceError(f'doubles.tsv: {key} has more than 50 double degrees')

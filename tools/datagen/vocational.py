@@ -48,7 +48,8 @@ MAX_PROFESSIONS = {'gs': 6, 'gm': 3}
 MAX_ITEMS = 3
 GROUPS = 9
 SLOTS = 3
-HIGHER_ITINERARIES = 10  # itinerary groups 11-13 have no higher vocational titles
+HIGHER_ITINERARIES = 13  # itinerary groups of "itinerar" a higher title may belong to
+NO_TITLES_ITINERARY = 11  # the exact sciences: their study list says there are no higher titles
 
 LABELS = ['modules', 'basic_modules']  # lines of <language>/labels.txt
 
@@ -389,6 +390,8 @@ def write_facts(out, data):
         what = f'titles.tsv: {t.code}'
         groups = checked(number_list(t.row['itineraries'], what), MAX_ITINERARIES, 1,
                          HIGHER_ITINERARIES, what + ' itineraries')
+        if NO_TITLES_ITINERARY in groups:
+            raise SourceError(f'{what}: itinerary group {NO_TITLES_ITINERARY} lists no higher titles')
         keys = key_list(t.row['access'])
         for k in keys:
             if k not in access:

@@ -12,6 +12,7 @@ namespace {
 const QString kSchool = QStringLiteral("velmora/school");
 const QString kLanguage = QStringLiteral("velmora/language");
 const QString kAnimation = QStringLiteral("velmora/animation");
+const QString kFillScreen = QStringLiteral("velmora/fill_screen");
 
 std::optional<bool> ReadBool(const QString& text) {
     const QString t = text.trimmed().toLower();
@@ -53,6 +54,7 @@ Settings SettingsStore::Read() const {
     const int code = store.value(kLanguage).toString().trimmed().toInt(&number);
     if (number && code >= 0 && code <= 3) settings.languageCode = code;
     settings.animation = ReadBool(store.value(kAnimation).toString()).value_or(false);
+    settings.fillScreen = ReadBool(store.value(kFillScreen).toString()).value_or(false);
     return settings;
 }
 

@@ -13,6 +13,7 @@ namespace velmora {
 //   school=IES Rosalía de Castro
 //   language=0
 //   animation=false
+//   fill_screen=false
 //
 // A missing, unreadable or nonsensical value reads as its default: no school name, Castilian (0),
 // no animation. The school name loses its surrounding blanks when read.

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
 #include <QGuiApplication>
 #include <QScreen>
@@ -10,6 +11,20 @@
 #include <algorithm>
 
 namespace velmora {
+namespace {
+
+// Carries one screen in the presentation. A window receives the release of a press that nothing
+// accepted (the screens' labels and pictures act on the release); in a scene only the item that
+// accepted the press does, so the proxy accepts every press it passes on.
+class ScreenProxy final : public QGraphicsProxyWidget {
+  protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override {
+        QGraphicsProxyWidget::mousePressEvent(event);
+        event->accept();
+    }
+};
+
+}  // namespace
 
 // The full-screen view that carries the screens while the presentation lasts.
 class PresentationView : public QGraphicsView {
@@ -23,7 +38,8 @@ class PresentationView : public QGraphicsView {
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setAlignment(Qt::AlignCenter);
-        setRenderHints(QPainter::SmoothPixmapTransform);
+        // Pictures scaled smoothly; text and lines are drawn at the display's own resolution.
+        setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     }
     ~PresentationView() override { releaseAll(); }
 
@@ -32,7 +48,9 @@ class PresentationView : public QGraphicsView {
             if (proxy->widget() == screen) return;
         const bool visible = screen->isVisible();
         screen->hide();
-        QGraphicsProxyWidget* proxy = scene_.addWidget(screen);
+        auto* proxy = new ScreenProxy;
+        proxy->setWidget(screen);
+        scene_.addItem(proxy);
         proxy->setPos(0, 0);
         proxy->setVisible(visible);
         proxies_.push_back(proxy);

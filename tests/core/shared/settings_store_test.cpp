@@ -26,6 +26,7 @@ TEST_F(SettingsStoreTest, NoFileGivesTheDefaults) {
     EXPECT_TRUE(s.schoolName.isEmpty());
     EXPECT_EQ(s.languageCode, 0);
     EXPECT_FALSE(s.animation);
+    EXPECT_FALSE(s.fillScreen);
 }
 
 TEST_F(SettingsStoreTest, ReadsWhatWasSavedWithTheNameTrimmed) {
@@ -44,10 +45,15 @@ TEST_F(SettingsStoreTest, ReadsWhatWasSavedWithTheNameTrimmed) {
 
 TEST_F(SettingsStoreTest, AFileEditedByHandKeepsCommasAndBlanks) {
     const Settings s = readFile(
-        "[velmora]\nschool=  Colegio San Jos\xC3\xA9, Madrid  \nlanguage= 2 \nanimation=true\n");
+        "[velmora]\nschool=  Colegio San Jos\xC3\xA9, Madrid  \nlanguage= 2 \nanimation=true\n"
+        "fill_screen=true\n");
     EXPECT_EQ(s.schoolName, QStringLiteral("Colegio San José, Madrid"));
     EXPECT_EQ(s.languageCode, 2);
     EXPECT_TRUE(s.animation);
+    EXPECT_TRUE(s.fillScreen);
+    // The configuration panel's save keeps a hand-set presentation.
+    ASSERT_TRUE(store.SaveLanguageAndAnimation(0, false));
+    EXPECT_TRUE(store.Read().fillScreen);
 }
 
 TEST_F(SettingsStoreTest, NonsenseValuesFallBackOneByOne) {
@@ -58,8 +64,9 @@ TEST_F(SettingsStoreTest, NonsenseValuesFallBackOneByOne) {
     s = readFile("[velmora]\nlanguage=7\nanimation=1\n");
     EXPECT_EQ(s.languageCode, 0);
     EXPECT_TRUE(s.animation);
-    s = readFile("[velmora]\nlanguage=-1\n");
+    s = readFile("[velmora]\nlanguage=-1\nfill_screen=s\xC3\xAD\n");
     EXPECT_EQ(s.languageCode, 0);
+    EXPECT_FALSE(s.fillScreen);
 }
 
 TEST_F(SettingsStoreTest, AFileOfGarbageOrAFolderInItsPlaceGivesTheDefaults) {

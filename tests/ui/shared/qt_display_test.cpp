@@ -6,6 +6,8 @@
 #include <QGraphicsItem>
 #include <QGraphicsView>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QTest>
 #include <QScreen>
 #include <QWidget>
 
@@ -76,6 +78,39 @@ TEST(QtDisplayTest, OffersOneModeAndReportsItWhilePresenting) {
     EXPECT_TRUE(screenWidget.isWindow());
     EXPECT_TRUE(screenWidget.isVisible());  // back as a window of its own
     EXPECT_FALSE(later.isVisible());
+}
+
+// Counts the left-button releases a widget receives, as the screens' labels act on them.
+class ReleaseCounter : public QObject {
+  public:
+    int releases = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) ++releases;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+TEST(QtDisplayTest, AClickInThePresentationReachesTheLabelUnderThePointer) {
+    QtDisplay display;
+    QWidget screen;
+    screen.setFixedSize(1024, 768);
+    auto* label = new QLabel(QStringLiteral("Grados universitarios"), &screen);
+    label->setGeometry(100, 100, 165, 20);
+    ReleaseCounter counter;
+    label->installEventFilter(&counter);
+    display.adoptScreen(&screen);
+    screen.show();
+    display.switchTo(kScreenMode, false);
+    QGraphicsView* view = display.view();
+    ASSERT_NE(view, nullptr);
+    // Neither the label nor the screen takes the press; a window would still hand the release
+    // to the label, and so must the presentation.
+    const QPoint at = view->mapFromScene(QPointF(110, 110));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(counter.releases, 1);
+    display.restore();
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "core/shared/settings_store.h"
 #include "core/shared/shutdown.h"
 #include "core/shared/startup.h"
+#include "support/fake_shell.h"
 #include "support/recording_messages.h"
 #include "support/recording_opener.h"
 #include "support/temp_folder.h"
@@ -29,34 +30,6 @@
 #include "ui/university/grados.h"
 
 namespace velmora::testing {
-
-class FixedDisplay final : public Display {
-  public:
-    DisplayMode current() const override { return {1024, 768, 32}; }
-    std::optional<DisplayMode> mode(int) const override { return std::nullopt; }
-    void switchTo(const DisplayMode&, bool) override {}
-    void restore() override {}
-};
-
-// The notice dialog, answering as told and keeping the questions.
-class AnsweringNotice final : public Notice {
-  public:
-    bool question(const QString& text) override {
-        asked << text;
-        return answer;
-    }
-    std::optional<QString> askName(const QString&, const QString&) override { return std::nullopt; }
-    QStringList asked;
-    bool answer = false;
-};
-
-class CountingEnd final : public ProgramEnd {
-  public:
-    void showHome() override { ++homes; }
-    void end() override { ++ended; }
-    int homes = 0;
-    int ended = 0;
-};
 
 // The vocational files the degrees screen's set-up also reads.
 inline const std::vector<const char*>& VocationalFiles() {
