@@ -27,7 +27,7 @@ constexpr int kLocalitySize = 11;  // centres per locality in the big province
 constexpr int kEverywhere = 2;     // the GM title every centre teaches
 constexpr int kAragon = 2;
 // The first code entry of each community, as the data folder has them.
-constexpr int kFirstCodes[19] = {1, 11, 15, 16, 17, 19, 20, 25, 34, 40,
+constexpr int kFirstCodes[19] = {1,  11, 15, 16, 17, 19, 20, 25, 34, 40,
                                  42, 46, 47, 53, 54, 55, 59, 63, 64};
 
 std::string Padded(std::string text, size_t width) {
@@ -56,7 +56,8 @@ int OfferedTitle(int c, int j) {
 struct CapacityScreen {
     explicit CapacityScreen(int bigProvince) {
         LineTable texts(InterfaceTexts::kTableSize, InterfaceTexts::kEntryCapacity);
-        for (int n = 1; n < InterfaceTexts::kTableSize; ++n) texts.set(n, "Texto " + std::to_string(n));
+        for (int n = 1; n < InterfaceTexts::kTableSize; ++n)
+            texts.set(n, "Texto " + std::to_string(n));
         enlace.texts.Distribute(texts);
         enlace.regionMaps.SetMarkerPoints();
 
@@ -70,8 +71,8 @@ struct CapacityScreen {
         for (int c = 1; c <= 19; ++c) {
             const int provinces = c < 19 ? kFirstCodes[c] - kFirstCodes[c - 1] : 1;
             for (int k = 1; k <= provinces; ++k)
-                communities.set(++line, Padded((c < 10 ? "0" : "") + std::to_string(c) + "Provincia " +
-                                                   std::to_string(k),
+                communities.set(++line, Padded((c < 10 ? "0" : "") + std::to_string(c) +
+                                                   "Provincia " + std::to_string(k),
                                                55));
         }
         communities.count = line;
@@ -95,14 +96,16 @@ struct CapacityScreen {
             LineTable& centres = t.centreLists[static_cast<size_t>(list - 1)];
             const std::string& chars = provinces[list - 1];
             for (int c = 1; c <= kCentres; ++c) {
-                const char province = list == 1 && c <= bigProvince
-                                          ? '6'
-                                          : chars[static_cast<size_t>(c) % chars.size()] == '6'
-                                                ? '7'
-                                                : chars[static_cast<size_t>(c) % chars.size()];
-                const std::string locality = Padded("Localidad " + std::to_string(c / kLocalitySize), 17);
-                centres.set(c, Padded(std::string(1, province) + locality + "IES " + std::to_string(c), 45) +
-                                   Padded("Publico", 15));
+                const char province = list == 1 && c <= bigProvince ? '6'
+                                      : chars[static_cast<size_t>(c) % chars.size()] == '6'
+                                          ? '7'
+                                          : chars[static_cast<size_t>(c) % chars.size()];
+                const std::string locality =
+                    Padded("Localidad " + std::to_string(c / kLocalitySize), 17);
+                centres.set(
+                    c,
+                    Padded(std::string(1, province) + locality + "IES " + std::to_string(c), 45) +
+                        Padded("Publico", 15));
                 for (auto* offers : {&t.offersGS, &t.offersGM, &t.offersBasic}) {
                     IntGrid& row = (*offers)[static_cast<size_t>(list - 1)];
                     row.cell(c, 0) = kOffers;
@@ -214,8 +217,8 @@ const bench::RegisterComparison kProvince({"a province of 1100 centres with ever
                                            "BM_ProvinceWithEveryTitle/1100",
                                            "BM_ProvincePassFloor/1100", 4.0});
 const bench::RegisterComparison kLargest({"a province of 40 centres with every FP title",
-                                          "BM_ProvinceWithEveryTitle/40",
-                                          "BM_ProvincePassFloor/40", 4.0});
+                                          "BM_ProvinceWithEveryTitle/40", "BM_ProvincePassFloor/40",
+                                          4.0});
 const bench::RegisterComparison kReport({"a title's report over the 19 communities",
                                          "BM_TitleReportPass", "BM_TitlePassFloor", 4.0});
 

@@ -76,7 +76,8 @@ class BrokenCopy : public TempFolder {
     BrokenCopy() {
         copy(QDir(kBundled), QString());
         for (const char* language : {"cas", "catVal", "galego", "euskera"})
-            copy(QDir(kBundled + QLatin1String(language)), QLatin1String(language) + QLatin1Char('/'));
+            copy(QDir(kBundled + QLatin1String(language)),
+                 QLatin1String(language) + QLatin1Char('/'));
         QFile facts(file(QStringLiteral("datfpmphp")));
         facts.open(QIODevice::WriteOnly);
         facts.write("0;0;0;1;0;0;0\r\n0;0;0;x;0;0;0\r\n");

@@ -19,8 +19,8 @@ enum class RowKind { Plain, Heading, Icon };
 
 // One list row or grid cell, ready to draw: fill the cell with `fill` (the control's background
 // colour when empty), draw icon `icon` of the control's image list at (left + iconLeft, top)
-// (+ iconTop) when icon >= 0, write `text` at (left + textLeft, top + textTop) in `colour`, bold when `bold`,
-// on `textBackground` when set.
+// (+ iconTop) when icon >= 0, write `text` at (left + textLeft, top + textTop) in `colour`, bold
+// when `bold`, on `textBackground` when set.
 struct Cell {
     QString text;
     RowKind kind = RowKind::Plain;
@@ -55,7 +55,9 @@ struct ControlStates {
     std::array<CursorKind, N> cursor{};
 
     bool isVisible(Control control) const { return visible[static_cast<size_t>(control)]; }
-    bool setVisible(Control control, bool on) { return Set(visible[static_cast<size_t>(control)], on); }
+    bool setVisible(Control control, bool on) {
+        return Set(visible[static_cast<size_t>(control)], on);
+    }
     bool setCaption(Control control, const QString& text) {
         return Set(caption[static_cast<size_t>(control)], text);
     }

@@ -18,7 +18,7 @@ class Sound;
 // 154-156, 157-159, then 160-162 by the exit button). `heli` moves the buttons, `piloto` walks
 // the pilot; both are timers of the screen that call tick().
 class HelicopterIntro {
-public:
+  public:
     enum class Timer { Heli, Piloto };
     // The helicopter's timer was one of a millisecond, which fired at the system's tick, about
     // 15 ms: that is the pace the buttons fly at.
@@ -43,7 +43,7 @@ public:
     struct Picture {
         std::array<QPoint, kButtons> buttonAt{};
         std::array<bool, kButtons> buttonShown{};
-        int flying = -1;  // the button the helicopter carries; -1 when none flies
+        int flying = -1;      // the button the helicopter carries; -1 when none flies
         int pilotFrame = -1;  // -1: no pilot
         QPoint pilotAt;
         std::vector<Bubble> bubbles;
@@ -65,7 +65,7 @@ public:
     bool running(Timer timer) const { return running_[static_cast<size_t>(timer)]; }
     const Picture& picture() const { return picture_; }
 
-private:
+  private:
     void heliTick();
     void pilotoTick();
     void setRunning(Timer timer, bool on) { running_[static_cast<size_t>(timer)] = on; }

@@ -26,11 +26,13 @@ constexpr int kTrailingBlanksDropped = 11;
 
 // The controls the screen keeps when it is left: its headings, and the children that follow
 // their panels.
-constexpr C kKeptOnLeaving[] = {C::LabelFP1, C::LabelFPGM,  C::LabelAno, C::mapa,
-                                C::LabelSelCom1, C::LabelSelCom2, C::ListImp, C::BotAceptar,
-                                C::listSelFP};
+constexpr C kKeptOnLeaving[] = {C::LabelFP1, C::LabelFPGM,    C::LabelAno,
+                                C::mapa,     C::LabelSelCom1, C::LabelSelCom2,
+                                C::ListImp,  C::BotAceptar,   C::listSelFP};
 
-bool Blank(std::string_view line) { return Trim(line).empty(); }
+bool Blank(std::string_view line) {
+    return Trim(line).empty();
+}
 
 }  // namespace
 
@@ -39,13 +41,16 @@ IntermediateScreen::IntermediateScreen(Enlace& enlace, Printing& printing, Sound
       sound_(sound),
       intro_(sound, enlace.paths, enlace.texts) {}
 
-IntermediateScreen::~IntermediateScreen() { intro_.stop(); }
+IntermediateScreen::~IntermediateScreen() {
+    intro_.stop();
+}
 
 bool IntermediateScreen::FormCreate() {
     Handler h(*this);
     // The screen's own copy of the nine family groups; "familias" was read with the degrees
     // screen's tables.
-    const bool loaded = RunSetUp(enlace_.messages, [this] { LoadIntermediateFamilyGroups(enlace_); });
+    const bool loaded =
+        RunSetUp(enlace_.messages, [this] { LoadIntermediateFamilyGroups(enlace_); });
     LevelScreen::FormCreate();
     return loaded;
 }
@@ -148,7 +153,8 @@ void IntermediateScreen::botLug2Click() {
     setTimer(LevelTimer::Estrellas, false);
     setTimer(LevelTimer::Parpadeo, false);
     setVisible(C::PanelEstrellas, true);
-    setCaption(C::PanelSelTit, CaptionText(text(kTitlesText) + " - " + text(description_.ownTitlesText)));
+    setCaption(C::PanelSelTit,
+               CaptionText(text(kTitlesText) + " - " + text(description_.ownTitlesText)));
     setVisible(C::PanelSelTit, true);
     setGridCells({});
     state_.gridTitles.clear();

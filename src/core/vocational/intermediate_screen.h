@@ -15,11 +15,11 @@ class Sound;
 // screen of three buttons brought in by the helicopter intro, the three texts of a title
 // (requirements, jobs, subjects) and the hooks of its questionnaire view.
 class IntermediateScreen final : public LevelScreen {
-public:
+  public:
     // The questionnaire view of the screen, opened instead of the start screen while the
     // questionnaire mode is on.
     class QuestionnaireView {
-    public:
+      public:
         virtual ~QuestionnaireView() = default;
         virtual void open() = 0;
     };
@@ -52,7 +52,7 @@ public:
     // The requirement lines of the chosen title, by its catalogue generation.
     std::vector<std::string> requirementLines() const;
 
-protected:
+  protected:
     void setOwnCaptions() override;
     void showTitleButtons(TitleSource source) override;
     void hideTitleButtons() override;
@@ -60,7 +60,7 @@ protected:
     void eraseBubble() override;
     void composeTitleSections() override;
 
-private:
+  private:
     void leaveStartScreen();
     // Entries first..last of the chosen title's block.
     std::vector<std::string> blockEntries(int first, int last) const;

@@ -18,9 +18,9 @@ struct LevelDescription {
     // The screen's copy of the family groups.
     FamilyGroups VocationalTables::*groups = &VocationalTables::intermediateFamilyGroups;
 
-    int levelText = 113;       // the level's name, in the title of a title's report
-    int ownTitlesText = 390;   // "only this level" of the place listing
-    int allTitlesText = 391;   // "all vocational training"
+    int levelText = 113;      // the level's name, in the title of a title's report
+    int ownTitlesText = 390;  // "only this level" of the place listing
+    int allTitlesText = 391;  // "all vocational training"
     // ImageListIconos index of each group, by list position.
     std::array<int, FamilyGroups::kGroups> groupIcons{1, 2, 35, 12, 0, 9, 19, 16, 21};
     int familyListHeight = 169;  // ListPreFam while it shows a group's families
@@ -28,9 +28,9 @@ struct LevelDescription {
     int mapPanelOffset = 220;    // PanelMapa sits this far below the pointer's map position
     int mapNameWidth = 45;       // columns of a community's name shown over the map (3 on)
 
-    int comarcaCommunity = 9;   // the community whose places are chosen on `mapac`
-    int zoneCommunity = 13;     // and on `mapam`
-    bool areaMaps = true;       // the two finer maps exist
+    int comarcaCommunity = 9;         // the community whose places are chosen on `mapac`
+    int zoneCommunity = 13;           // and on `mapam`
+    bool areaMaps = true;             // the two finer maps exist
     bool allTitlesOption = true;      // the place listing can show every level's titles
     bool gridOpensTitles = true;      // a double click on a title row chooses it
     bool singleProvinceOpens = true;  // a community of one province opens it at once

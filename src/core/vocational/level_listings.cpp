@@ -64,7 +64,8 @@ std::string_view ProvinceCode(const VocationalTables& tables, int entry) {
 }
 
 int ListOfCode(std::string_view code) {
-    if (code.size() < 2 || code[0] < '1' || code[0] > '0' + VocationalTables::kCentreLists) return 0;
+    if (code.size() < 2 || code[0] < '1' || code[0] > '0' + VocationalTables::kCentreLists)
+        return 0;
     return code[0] - '0';
 }
 
@@ -84,7 +85,8 @@ std::vector<ListingRow> CentresTeaching(const VocationalTables& tables, Level le
         const size_t start = rows.size();
         if (headings) {
             const std::string name = k < provinceNames.size() ? provinceNames[k] : std::string();
-            rows.push_back({"- " + std::string(Bounded(name, kNameWidth)) + std::string(7, ' '), ""});
+            rows.push_back(
+                {"- " + std::string(Bounded(name, kNameWidth)) + std::string(7, ' '), ""});
         }
         const size_t firstCentre = rows.size();
         for (int c = 1; c <= centres.count; ++c) {
@@ -137,8 +139,8 @@ Localities LocalitiesOf(const LineTable& centres, const std::vector<int>& lines,
     return out;
 }
 
-PlaceRows CentresWithTitles(const VocationalTables& tables, const InterfaceTexts& texts, Level level,
-                            int list, const std::vector<int>& centres, int topCentre,
+PlaceRows CentresWithTitles(const VocationalTables& tables, const InterfaceTexts& texts,
+                            Level level, int list, const std::vector<int>& centres, int topCentre,
                             const PlaceRowStyle& style) {
     PlaceRows out;
     if (list < 1 || list > VocationalTables::kCentreLists) return out;

@@ -63,9 +63,9 @@ Localities LocalitiesOf(const LineTable& centres, const std::vector<int>& lines,
 
 // How a level writes the rows of listing B.
 struct PlaceRowStyle {
-    bool allTitles = false;      // every level's titles with their prefixes, not only the level's
-    std::string closingRow;      // the row that closes a centre
-    int basicPrefixText = 263;   // the interface text before a basic title
+    bool allTitles = false;     // every level's titles with their prefixes, not only the level's
+    std::string closingRow;     // the row that closes a centre
+    int basicPrefixText = 263;  // the interface text before a basic title
 };
 
 // Listing B, the rows: for each centre "-" + columns 2-45 (and 46-54), then its titles, then the
@@ -76,8 +76,8 @@ struct PlaceRows {
     std::vector<int> titles;
     int topRow = 0;
 };
-PlaceRows CentresWithTitles(const VocationalTables& tables, const InterfaceTexts& texts, Level level,
-                            int list, const std::vector<int>& centres, int topCentre,
+PlaceRows CentresWithTitles(const VocationalTables& tables, const InterfaceTexts& texts,
+                            Level level, int list, const std::vector<int>& centres, int topCentre,
                             const PlaceRowStyle& style);
 
 }  // namespace velmora

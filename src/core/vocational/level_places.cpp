@@ -20,7 +20,9 @@ constexpr int kCentresText = 323;
 constexpr int kZonePanelWidth = 250;
 constexpr std::string_view kMadrid = "Madrid";
 
-QString Text(std::string_view bytes) { return cp1252::Decode(bytes); }
+QString Text(std::string_view bytes) {
+    return cp1252::Decode(bytes);
+}
 
 QString Joined(int a, std::string_view separator, int b, const InterfaceTexts& texts) {
     return Text(texts[a] + std::string(separator) + texts[b]);
@@ -45,9 +47,11 @@ void LevelScreen::mapaMouseMove(int x, int y) {
     Handler h(*this);
     QString name;
     if (*named) {
-        const std::string& line = enlace_.degreeTables.communities[enlace_.regionMaps.regionUnderCursor];
+        const std::string& line =
+            enlace_.degreeTables.communities[enlace_.regionMaps.regionUnderCursor];
         if (line.size() > 2)
-            name = Text(TrimRight(std::string_view(line).substr(2, static_cast<size_t>(description_.mapNameWidth))));
+            name = Text(TrimRight(
+                std::string_view(line).substr(2, static_cast<size_t>(description_.mapNameWidth))));
     }
     showMapPanel({x, y + description_.mapPanelOffset}, 115, name, C::mapa, *named);
 }
@@ -107,7 +111,8 @@ void LevelScreen::mapaClick() {
         state_.picked[static_cast<size_t>(c)] = true;
         state_.printCommunities.push_back(c);
         const std::string& line = enlace_.degreeTables.communities[c];
-        view_.pickRows.push_back(line.size() > 2 ? Text(TrimRight(std::string_view(line).substr(2))) : QString());
+        view_.pickRows.push_back(line.size() > 2 ? Text(TrimRight(std::string_view(line).substr(2)))
+                                                 : QString());
         touch(LevelChanges::PickRows);
         return;
     }
@@ -242,9 +247,11 @@ void LevelScreen::listPlace() {
         caption = Text(TrimRight(area.name));
     } else if (state_.inMadrid) {
         list = 2;
-        const std::vector<int>& lines = t.madridZones.zoneLines[static_cast<size_t>(state_.madridZone)];
-        const std::string code = lines.empty() ? std::string()
-                                               : t.madridZones.entries[static_cast<size_t>(lines.front())].code;
+        const std::vector<int>& lines =
+            t.madridZones.zoneLines[static_cast<size_t>(state_.madridZone)];
+        const std::string code =
+            lines.empty() ? std::string()
+                          : t.madridZones.entries[static_cast<size_t>(lines.front())].code;
         centres = CentresOfArea(t.areaCodesMadrid, t.centreLists[1].count, code);
         state_.selectionCaption = std::string(kMadrid);
         caption = Text(kMadrid);
@@ -320,9 +327,8 @@ void LevelScreen::rejaDblClick(int row) {
     if (title == 0) return;
     Handler h(*this);
     state_.localityMode = false;
-    for (C c : {C::ListSelLugFP, C::BotImprimir, C::BotTodoFP, C::mapac, C::mapam,
-                C::listBarcelona, C::BotCerrar, C::PanelEstrellas, C::PanelMapa,
-                C::BotRetrocederFP})
+    for (C c : {C::ListSelLugFP, C::BotImprimir, C::BotTodoFP, C::mapac, C::mapam, C::listBarcelona,
+                C::BotCerrar, C::PanelEstrellas, C::PanelMapa, C::BotRetrocederFP})
         setVisible(c, false);
     clearGrid();
     for (C c : {C::reja, C::PanelSelec, C::listSelFP, C::PanelSelTit, C::PanelCarSel})

@@ -16,12 +16,20 @@ constexpr int kOfferText = 289;
 constexpr size_t kCommunityNameWidth = 30;  // columns 3-32 of "comunida"
 constexpr size_t kPlaceColumn = 44;         // a place's report line: its first 44 characters
 
-QString Text(std::string_view bytes) { return cp1252::Decode(bytes); }
+QString Text(std::string_view bytes) {
+    return cp1252::Decode(bytes);
+}
 
 }  // namespace
 
 void LevelScreen::BotImprimirClick() {
     if (!state_.byTitle && !state_.byPlace) return;
+    // A place's report needs a place: a province open on its localities, a comarca or district,
+    // or a zone.
+    if (state_.byPlace && (state_.inCatalonia ? state_.catalanArea == 0
+                           : state_.inMadrid  ? state_.madridZone == 0
+                                              : !state_.localityMode))
+        return;
     Handler h(*this);
     eraseBubble();
     state_.printCollect = true;
@@ -89,16 +97,18 @@ void LevelScreen::printByTitle() {
                                               ReportBuffer::kEntryCapacity)));
     showTextList(std::move(preview), TextStyle::Preview);
     for (size_t i = 1; i < state_.printLines.size(); ++i)
-        if (state_.printLines[i][0].starts_with("***")) state_.printBold.push_back(static_cast<int>(i));
+        if (state_.printLines[i][0].starts_with("***"))
+            state_.printBold.push_back(static_cast<int>(i));
     printCollected();
 }
 
 void LevelScreen::printByPlace() {
     // A place's report is its listing as the grid shows it, every centre and title.
     const QString caption =
-        state_.inCatalonia
-            ? Text(TrimRight(enlace_.vocational.comarcas.entries[static_cast<size_t>(state_.catalanArea)].name))
-            : Text(TrimRight(state_.selectionCaption));
+        state_.inCatalonia ? Text(TrimRight(enlace_.vocational.comarcas
+                                                .entries[static_cast<size_t>(state_.catalanArea)]
+                                                .name))
+                           : Text(TrimRight(state_.selectionCaption));
     std::string title = text(kOfferText) + ": " + cp1252::Encode(caption);
     if (description_.placeReportNamesLevel) title += " - " + text(description_.levelText);
     state_.printLines.push_back({title, {}});

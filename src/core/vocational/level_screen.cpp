@@ -15,36 +15,36 @@ namespace {
 using C = LevelControl;
 
 constexpr std::array<std::string_view, kLevelControlCount> kIntermediateNames = {
-    "PanelEstrellas", "mapa",          "LabelSelCom1",  "LabelSelCom2",    "mapac",
-    "mapam",          "PanelMapa",     "ListPreFam",    "ListTit",         "Labeltitulo",
-    "PanelSelec",     "listSelFP",     "reja",          "PanelSelTit",     "PanelCarSel",
-    "ListSelLugFP",   "listBarcelona", "BotCerrar",     "PanelImp",        "ListImp",
-    "BotAceptar",     "BotRequisitos", "BotPuesto",     "botAsig",         "BotImprimir",
-    "BotRetrocederFP", "BotTodoFP",    "botTit2",       "botLug2",         "botSalir",
-    "LabelFP1",       "LabelFPGM",     "LabelAno",      "LabAyuGM",        "HeliPeque",
+    "PanelEstrellas",  "mapa",          "LabelSelCom1", "LabelSelCom2", "mapac",
+    "mapam",           "PanelMapa",     "ListPreFam",   "ListTit",      "Labeltitulo",
+    "PanelSelec",      "listSelFP",     "reja",         "PanelSelTit",  "PanelCarSel",
+    "ListSelLugFP",    "listBarcelona", "BotCerrar",    "PanelImp",     "ListImp",
+    "BotAceptar",      "BotRequisitos", "BotPuesto",    "botAsig",      "BotImprimir",
+    "BotRetrocederFP", "BotTodoFP",     "botTit2",      "botLug2",      "botSalir",
+    "LabelFP1",        "LabelFPGM",     "LabelAno",     "LabAyuGM",     "HeliPeque",
 };
 
 // Controls hidden until a path shows them; the others are visible inside their parents.
 constexpr C kHiddenAtStart[] = {
-    C::PanelEstrellas, C::mapac,       C::mapam,         C::PanelMapa,     C::ListPreFam,
-    C::ListTit,        C::Labeltitulo, C::PanelSelec,    C::reja,          C::PanelSelTit,
-    C::PanelCarSel,    C::ListSelLugFP, C::listBarcelona, C::BotCerrar,    C::PanelImp,
-    C::BotRequisitos,  C::BotPuesto,   C::botAsig,       C::BotImprimir,   C::BotRetrocederFP,
-    C::BotTodoFP,      C::LabAyuGM,    C::HeliPeque,     C::botTit2,       C::botLug2,
+    C::PanelEstrellas, C::mapac,        C::mapam,         C::PanelMapa,   C::ListPreFam,
+    C::ListTit,        C::Labeltitulo,  C::PanelSelec,    C::reja,        C::PanelSelTit,
+    C::PanelCarSel,    C::ListSelLugFP, C::listBarcelona, C::BotCerrar,   C::PanelImp,
+    C::BotRequisitos,  C::BotPuesto,    C::botAsig,       C::BotImprimir, C::BotRetrocederFP,
+    C::BotTodoFP,      C::LabAyuGM,     C::HeliPeque,     C::botTit2,     C::botLug2,
     C::botSalir,
 };
 
 constexpr C kHandControls[] = {
-    C::ListPreFam, C::ListTit,         C::ListSelLugFP, C::listBarcelona, C::ListImp,
-    C::BotCerrar,  C::BotAceptar,      C::BotRequisitos, C::BotPuesto,    C::botAsig,
-    C::BotImprimir, C::BotRetrocederFP, C::BotTodoFP,   C::botTit2,       C::botLug2,
-    C::botSalir,
+    C::ListPreFam, C::ListTit,   C::ListSelLugFP, C::listBarcelona,
+    C::ListImp,    C::BotCerrar, C::BotAceptar,   C::BotRequisitos,
+    C::BotPuesto,  C::botAsig,   C::BotImprimir,  C::BotRetrocederFP,
+    C::BotTodoFP,  C::botTit2,   C::botLug2,      C::botSalir,
 };
 
 // ImageListIconos: the family of header number h (1..26), and the back item.
 constexpr std::array<int, VocationalTables::kFamilies + 1> kFamilyIcons = {
-    -1, 31, 2, 1, 32, 9, 3, 28, 33, 34, 0, 18, 37, 36, 19, 7, 12, 35, 38, 39, 21, 16, 40, 14, 41, 8,
-    42};
+    -1, 31, 2,  1,  32, 9,  3,  28, 33, 34, 0,  18, 37, 36,
+    19, 7,  12, 35, 38, 39, 21, 16, 40, 14, 41, 8,  42};
 constexpr int kBackIcon = 43;
 // The group that also lists the last family, and the one that also lists the families of the
 // later catalogue generations.
@@ -60,9 +60,13 @@ constexpr int kChooseTitleText = 307;
 constexpr int kNoneText = 292;
 constexpr int kCentresText = 323;
 
-size_t Index(C control) { return static_cast<size_t>(control); }
+size_t Index(C control) {
+    return static_cast<size_t>(control);
+}
 
-QString Text(std::string_view bytes) { return cp1252::Decode(bytes); }
+QString Text(std::string_view bytes) {
+    return cp1252::Decode(bytes);
+}
 
 Cell IconRow(std::string_view text, int icon) {
     Cell cell;
@@ -75,7 +79,9 @@ Cell IconRow(std::string_view text, int icon) {
 
 }  // namespace
 
-std::string_view IntermediateName(LevelControl control) { return kIntermediateNames[Index(control)]; }
+std::string_view IntermediateName(LevelControl control) {
+    return kIntermediateNames[Index(control)];
+}
 
 LevelScreen::LevelScreen(Enlace& enlace, const LevelDescription& description, Printing& printing)
     : enlace_(enlace), description_(description), printing_(printing) {
@@ -110,8 +116,10 @@ bool LevelScreen::FormCreate() {
     // The districts of Barcelona: the comarcas table's entries after the 41 comarcas.
     const ComarcaTable& comarcas = enlace_.vocational.comarcas;
     view_.districtRows.clear();
-    for (int e = ComarcaTable::kComarcas + 1; e <= comarcas.count && e <= ComarcaTable::kEntries; ++e)
-        view_.districtRows.push_back(Text(TrimRight(comarcas.entries[static_cast<size_t>(e)].name)));
+    for (int e = ComarcaTable::kComarcas + 1; e <= comarcas.count && e <= ComarcaTable::kEntries;
+         ++e)
+        view_.districtRows.push_back(
+            Text(TrimRight(comarcas.entries[static_cast<size_t>(e)].name)));
     touch(LevelChanges::DistrictRows);
     fillProvinceCodes();
     return true;
@@ -129,7 +137,9 @@ void LevelScreen::setVisible(C control, bool on) {
     if (view_.setVisible(control, on)) touch(LevelChanges::Visibility);
 }
 
-bool LevelScreen::isVisible(C control) const { return view_.isVisible(control); }
+bool LevelScreen::isVisible(C control) const {
+    return view_.isVisible(control);
+}
 
 void LevelScreen::setCaption(C control, const QString& text) {
     if (view_.setCaption(control, text)) touch(LevelChanges::Captions);
@@ -146,20 +156,26 @@ void LevelScreen::setTimer(LevelTimer timer, bool on) {
     touch(LevelChanges::Timers);
 }
 
-const LineTable& LevelScreen::titles() const { return enlace_.vocational.titles(description_.level); }
+const LineTable& LevelScreen::titles() const {
+    return enlace_.vocational.titles(description_.level);
+}
 
 const TitleHeaders& LevelScreen::headers() const {
     return description_.level == Level::Higher ? enlace_.vocational.headersGS
                                                : enlace_.vocational.headersGM;
 }
 
-const std::string& LevelScreen::text(int n) const { return enlace_.texts[n]; }
+const std::string& LevelScreen::text(int n) const {
+    return enlace_.texts[n];
+}
 
 std::string LevelScreen::titleText() const {
     return std::string(TrimRight(titles()[state_.selectedTitle]));
 }
 
-void LevelScreen::fillProvinceCodes() { FillProvinceCodes(enlace_.vocational); }
+void LevelScreen::fillProvinceCodes() {
+    FillProvinceCodes(enlace_.vocational);
+}
 
 void LevelScreen::setTextLines(std::vector<std::string> lines, TextStyle style) {
     state_.textLines = std::move(lines);
@@ -334,7 +350,8 @@ void LevelScreen::ListPreFamMouseDown(int position) {
             cell.textTop = 4;
             view_.familyRows.push_back(std::move(cell));
         }
-        view_.familyListHeight = tall ? description_.groupListHeight : description_.familyListHeight;
+        view_.familyListHeight =
+            tall ? description_.groupListHeight : description_.familyListHeight;
         view_.familySelected = -1;
         touch(LevelChanges::FamilyRows);
         state_.groupsShown = false;
@@ -362,8 +379,8 @@ void LevelScreen::ListPreFamMouseDown(int position) {
     setVisible(C::Labeltitulo, true);
     setCaption(C::Labeltitulo,
                range.empty() ? family + QStringLiteral(" - ") + CaptionText(text(kNoneText))
-                             : family + QStringLiteral(" - ") + CaptionText(text(kChooseTitleText)) +
-                                   QStringLiteral("..."));
+                             : family + QStringLiteral(" - ") +
+                                   CaptionText(text(kChooseTitleText)) + QStringLiteral("..."));
 }
 
 void LevelScreen::ListTitClick(int position) {
@@ -397,8 +414,8 @@ void LevelScreen::ChooseTitle(int title, TitleSource source) {
 
     const LineTable& communities = enlace_.degreeTables.communities;
     for (int c = 1; c <= LevelState::kCommunities; ++c)
-        state_.titleCommunities[static_cast<size_t>(c)] = TitleRunsInCommunity(
-            enlace_.vocational, communities, description_.level, c, title);
+        state_.titleCommunities[static_cast<size_t>(c)] =
+            TitleRunsInCommunity(enlace_.vocational, communities, description_.level, c, title);
 
     changes_.mapClean = true;
     state_.starStep = 0;
@@ -454,8 +471,8 @@ void LevelScreen::BotRetrocederFPClick() {
         setTimer(LevelTimer::Estrellas, false);
     };
     auto hideMaps = [&] {
-        for (C c : {C::PanelEstrellas, C::mapac, C::mapam, C::listBarcelona, C::BotCerrar,
-                    C::PanelMapa})
+        for (C c :
+             {C::PanelEstrellas, C::mapac, C::mapam, C::listBarcelona, C::BotCerrar, C::PanelMapa})
             setVisible(c, false);
     };
     auto hideCaptions = [&] {
@@ -475,8 +492,8 @@ void LevelScreen::BotRetrocederFPClick() {
             state_.gridClickable = false;
             showStartScreen();
         } else {  // back to the map
-            for (C c : {C::mapac, C::mapam, C::listBarcelona, C::BotCerrar, C::PanelSelec,
-                        C::reja, C::listSelFP})
+            for (C c : {C::mapac, C::mapam, C::listBarcelona, C::BotCerrar, C::PanelSelec, C::reja,
+                        C::listSelFP})
                 setVisible(c, false);
             setVisible(C::PanelEstrellas, true);
             hideCaptions();

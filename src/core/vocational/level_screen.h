@@ -78,7 +78,7 @@ struct LevelState {
 // this model with its LevelDescription and the hooks below; handlers carry the screen's event
 // names. After each handler the widget takes the changes and shows them.
 class LevelScreen {
-public:
+  public:
     // Where leaving the screen leads.
     enum class Leave { Nowhere, Assistant, Scene, MainMenu };
     // Where a chosen title comes from.
@@ -86,7 +86,7 @@ public:
 
     // Hears of every listing A shown (the questionnaire view collects them in its report).
     class CentresListener {
-    public:
+      public:
         virtual ~CentresListener() = default;
         virtual void centresListed(const std::vector<ListingRow>& rows) = 0;
     };
@@ -151,11 +151,11 @@ public:
     // Closing the window: the exit question; true when the window may close.
     bool FormCloseQuery(Shutdown& shutdown);
 
-protected:
+  protected:
     // Counts nested handler calls so that the listener hears of the changes once, when the
     // outermost handler returns.
     class Handler {
-    public:
+      public:
         explicit Handler(LevelScreen& screen) : screen_(screen) { ++screen_.handlerDepth_; }
         ~Handler() {
             if (--screen_.handlerDepth_ == 0 && screen_.onChange_ && screen_.changes_.any())
@@ -164,7 +164,7 @@ protected:
         Handler(const Handler&) = delete;
         Handler& operator=(const Handler&) = delete;
 
-    private:
+      private:
         LevelScreen& screen_;
     };
 
@@ -216,7 +216,7 @@ protected:
     LevelView view_;
     LevelChanges changes_;
 
-private:
+  private:
     // Listing A for the community of the last map click, shown or collected for the report.
     void listCommunityCentres();
     // Listing B for the place being opened.

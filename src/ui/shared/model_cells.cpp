@@ -27,7 +27,8 @@ void ModelCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->fillRect(cell, fill);
     if (c) {
         if (c->icon >= 0)
-            icons_.draw(*painter, QPoint(cell.left() + c->iconLeft, cell.top() + c->iconTop), c->icon);
+            icons_.draw(*painter, QPoint(cell.left() + c->iconLeft, cell.top() + c->iconTop),
+                        c->icon);
         QFont font = option.font;
         font.setBold(c->bold);
         painter->setFont(font);

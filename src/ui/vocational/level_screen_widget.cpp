@@ -71,9 +71,9 @@ void LevelScreenWidget::createSharedControls(const LevelLayout& layout) {
     ListTit->setItemDelegate(new ModelCells(
         DegreesRowIcons(), [&view](int row, int) { return CellOf(view.titleRows, row); },
         layout.titleRowHeight, ListTit));
-    Labeltitulo = MakeLabel(this, name(C::Labeltitulo),
-                            QRect(layout.titleList.left(), layout.titleList.top() - 25,
-                                  layout.titleList.width(), 22));
+    Labeltitulo = MakeLabel(
+        this, name(C::Labeltitulo),
+        QRect(layout.titleList.left(), layout.titleList.top() - 25, layout.titleList.width(), 22));
     Labeltitulo->setFont(ArialFont(10, true));
     Paint(Labeltitulo, PaletteColour::PaleBlue, PaletteColour::Navy);
 
@@ -131,7 +131,8 @@ void LevelScreenWidget::createSharedControls(const LevelLayout& layout) {
     reja = MakeGrid(PanelSelec, name(C::reja), layout.selectionContent, layout.gridColumns[0],
                     layout.gridColumns[1], LevelScreen::kGridRowHeight);
     reja->setItemDelegate(new ModelCells(
-        DegreesRowIcons(), [&view](int row, int column) { return CellOf(view.gridRows, row, column); },
+        DegreesRowIcons(),
+        [&view](int row, int column) { return CellOf(view.gridRows, row, column); },
         LevelScreen::kGridRowHeight, reja));
     reja->viewport()->installEventFilter(this);
 
@@ -198,7 +199,8 @@ void LevelScreenWidget::connectShared() {
     click(BotImprimir, &LevelScreen::BotImprimirClick);
     click(BotAceptar, &LevelScreen::BotAceptarClick);
     click(BotRetrocederFP, &LevelScreen::BotRetrocederFPClick);
-    connect(reja, &QTableWidget::cellDoubleClicked, this, [m](int row, int) { m->rejaDblClick(row); });
+    connect(reja, &QTableWidget::cellDoubleClicked, this,
+            [m](int row, int) { m->rejaDblClick(row); });
     connect(TimerEstrellas, &QTimer::timeout, this, [m] { m->tick(LevelTimer::Estrellas); });
     connect(TimerParpadeo, &QTimer::timeout, this, [m] { m->tick(LevelTimer::Parpadeo); });
 }
@@ -268,7 +270,8 @@ void LevelScreenWidget::apply(const LevelChanges& changes) {
 void LevelScreenWidget::applyVisibility() {
     const LevelView& view = model_->view();
     for (int i = 0; i < kLevelControlCount; ++i)
-        if (QWidget* w = controls_[static_cast<size_t>(i)]) w->setVisible(view.visible[static_cast<size_t>(i)]);
+        if (QWidget* w = controls_[static_cast<size_t>(i)])
+            w->setVisible(view.visible[static_cast<size_t>(i)]);
     // What opens over the others stays on top of them.
     for (QWidget* w : {static_cast<QWidget*>(listBarcelona), static_cast<QWidget*>(BotCerrar),
                        static_cast<QWidget*>(PanelImp), static_cast<QWidget*>(PanelMapa)})
@@ -294,7 +297,8 @@ void LevelScreenWidget::applyCaptions() {
 void LevelScreenWidget::applyCursors() {
     const LevelView& view = model_->view();
     for (int i = 0; i < kLevelControlCount; ++i)
-        if (QWidget* w = controls_[static_cast<size_t>(i)]) w->setCursor(ShapeOf(view.cursor[static_cast<size_t>(i)]));
+        if (QWidget* w = controls_[static_cast<size_t>(i)])
+            w->setCursor(ShapeOf(view.cursor[static_cast<size_t>(i)]));
 }
 
 void LevelScreenWidget::applyRows(const LevelChanges& changes) {

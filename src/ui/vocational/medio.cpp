@@ -53,10 +53,10 @@ constexpr int kInfoGap = 40;
 }  // namespace
 
 TForm3::TForm3(LevelPlatform platform, QWidget* parent)
-    : LevelScreenWidget(platform,
-                        std::make_unique<IntermediateScreen>(platform.enlace, platform.printing,
-                                                             platform.sound),
-                        parent),
+    : LevelScreenWidget(
+          platform,
+          std::make_unique<IntermediateScreen>(platform.enlace, platform.printing, platform.sound),
+          parent),
       intermediate_(static_cast<IntermediateScreen*>(LevelScreenWidget::model_.get())) {
     FormCreate();
 }
@@ -128,7 +128,8 @@ void TForm3::connectOwn() {
 
 void TForm3::applyOwn() {
     const HelicopterIntro& intro = intermediate_->intro();
-    const std::array<QPushButton*, HelicopterIntro::kButtons> buttons = {botTit2, botLug2, botSalir};
+    const std::array<QPushButton*, HelicopterIntro::kButtons> buttons = {botTit2, botLug2,
+                                                                         botSalir};
     for (size_t b = 0; b < buttons.size(); ++b) buttons[b]->move(intro.picture().buttonAt[b]);
     const std::array<std::pair<QTimer*, HelicopterIntro::Timer>, 2> timers = {
         {{heli, HelicopterIntro::Timer::Heli}, {piloto, HelicopterIntro::Timer::Piloto}}};
@@ -155,7 +156,7 @@ void TForm3::drawIntro(QPainter& painter) const {
     // The helicopter carries the flying button from above.
     if (picture.flying >= 0) {
         const std::array<const QPushButton*, HelicopterIntro::kButtons> buttons = {botTit2, botLug2,
-                                                                                  botSalir};
+                                                                                   botSalir};
         const QRect button = buttons[static_cast<size_t>(picture.flying)]->geometry();
         const QImage& helicopter = SmallHelicopter();
         painter.drawImage(button.right() - helicopter.width(), button.top() - helicopter.height(),

@@ -34,7 +34,9 @@ class HelicopterIntroTest : public ::testing::Test, protected testing::LevelScre
         const auto& lines = picture().bubbles.at(bubble).lines;
         return {lines.begin(), lines.end()};
     }
-    std::vector<QString> texts(int first) const { return {qtext(first), qtext(first + 1), qtext(first + 2)}; }
+    std::vector<QString> texts(int first) const {
+        return {qtext(first), qtext(first + 1), qtext(first + 2)};
+    }
 };
 
 TEST_F(HelicopterIntroTest, TheFirstOpeningFliesTheButtonsInAndThePilotSpeaksThreeTimes) {

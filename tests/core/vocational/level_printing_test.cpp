@@ -51,8 +51,7 @@ class LevelPrintingTest : public ::testing::Test, protected LevelScreenFixture {
         lines.insert(lines.end(), {"", "** " + text(312) + " **"});
         // Entries 7-25 are blank; eleven of them are dropped at the end.
         for (int e = 6; e <= 25 - 11; ++e) lines.push_back(entry(e));
-        lines.insert(lines.end(),
-                     {std::string(34, '_'), "", "-" + cp1252::Upper(text(317)), ""});
+        lines.insert(lines.end(), {std::string(34, '_'), "", "-" + cp1252::Upper(text(317)), ""});
         return lines;
     }
 };
@@ -61,20 +60,21 @@ TEST_F(LevelPrintingTest, APlacePrintsItsCentresAndTitlesInTwoColumnsWithoutBold
     start();
     screen->botLug2Click();
     clickCommunity(kAragon);
+    screen->BotImprimirClick();  // no province yet: nothing to print
+    EXPECT_TRUE(printing.reports.empty());
     screen->ListSelLugFPClick(0);  // Huesca
     screen->ListSelLugFPClick(1);  // Jaca
     screen->BotImprimirClick();
 
     ASSERT_EQ(printing.reports.size(), 1u);
-    const std::vector<std::string> expected = {
-        text(289) + ": Huesca - " + text(113),
-        "-" + lu(1, 1).substr(1, 43) + "974000001",
-        gm(2).substr(0, 44),
-        gm(4).substr(0, 44),
-        "",
-        "-" + lu(1, 3).substr(1, 43) + "974000003",
-        gm(2).substr(0, 44),
-        ""};
+    const std::vector<std::string> expected = {text(289) + ": Huesca - " + text(113),
+                                               "-" + lu(1, 1).substr(1, 43) + "974000001",
+                                               gm(2).substr(0, 44),
+                                               gm(4).substr(0, 44),
+                                               "",
+                                               "-" + lu(1, 3).substr(1, 43) + "974000003",
+                                               gm(2).substr(0, 44),
+                                               ""};
     EXPECT_EQ(printedLines(), expected);
     const Report& report = printing.reports.back();
     EXPECT_TRUE(report.monospaced);
@@ -97,9 +97,9 @@ TEST_F(LevelPrintingTest, ATitlePrintsItsTextsThenItsCentresInEveryCommunity) {
     const std::vector<std::string> sections = titleSections(8);
     expected.insert(expected.end(), sections.begin(), sections.end());
     const std::string girona = "- " + Padded("Girona", 35) + std::string(7, ' ');
-    expected.insert(expected.end(), {communityHeading("Cataluna"), "", girona,
-                                     lu(4, 4).substr(1, 44) + lu(4, 4).substr(45, 9),
-                                     std::string(60, ' ')});
+    expected.insert(expected.end(),
+                    {communityHeading("Cataluna"), "", girona,
+                     lu(4, 4).substr(1, 44) + lu(4, 4).substr(45, 9), std::string(60, ' ')});
     EXPECT_EQ(printedLines(), expected);
 
     std::vector<int> bold;
@@ -156,11 +156,12 @@ TEST_F(LevelPrintingTest, ATitleReportOverOneHundredAndFiftyLinesWaitsForPickedC
     std::vector<std::string> expected = {"Ciclo medio 01.1 (" + text(113) + ")"};
     const std::vector<std::string> sections = titleSections(2);
     expected.insert(expected.end(), sections.begin(), sections.end());
-    const std::string capital = "- " + Padded("Madrid-Capital (centro y norte)", 35) + std::string(7, ' ');
-    expected.insert(expected.end(),
-                    {communityHeading("Asturias"), "", lu(1, 5).substr(1, 44) + "985000005",
-                     communityHeading("Madrid"), "", capital, lu(2, 3).substr(1, 53),
-                     std::string(60, ' ')});
+    const std::string capital =
+        "- " + Padded("Madrid-Capital (centro y norte)", 35) + std::string(7, ' ');
+    expected.insert(
+        expected.end(),
+        {communityHeading("Asturias"), "", lu(1, 5).substr(1, 44) + "985000005",
+         communityHeading("Madrid"), "", capital, lu(2, 3).substr(1, 53), std::string(60, ' ')});
     EXPECT_EQ(printedLines(), expected);
 }
 

@@ -44,14 +44,30 @@ std::string RegionFile() {
 
 }  // namespace
 
-int RegionX(RegionMap map, int region) { return (region - 1) * BandWidth(map) + 1; }
+int RegionX(RegionMap map, int region) {
+    return (region - 1) * BandWidth(map) + 1;
+}
 
 LevelFolder::LevelFolder() {
-    std::vector<std::string> communities = {
-        "01Andalucia", "11Aragon",   "15Asturias",     "16Illes Balears", "17Canarias",
-        "19Cantabria", "20Castilla-La Mancha", "25Castilla y Leon", "34Cataluna", "40Extremadura",
-        "42Galicia",   "46La Rioja", "47Madrid",       "53Murcia",        "54Navarra",
-        "55Comunitat Valenciana", "59Pais Vasco", "63Ceuta", "64Melilla"};
+    std::vector<std::string> communities = {"01Andalucia",
+                                            "11Aragon",
+                                            "15Asturias",
+                                            "16Illes Balears",
+                                            "17Canarias",
+                                            "19Cantabria",
+                                            "20Castilla-La Mancha",
+                                            "25Castilla y Leon",
+                                            "34Cataluna",
+                                            "40Extremadura",
+                                            "42Galicia",
+                                            "46La Rioja",
+                                            "47Madrid",
+                                            "53Murcia",
+                                            "54Navarra",
+                                            "55Comunitat Valenciana",
+                                            "59Pais Vasco",
+                                            "63Ceuta",
+                                            "64Melilla"};
     for (const char* p : {"Huesca", "Teruel", "Zaragoza (capital)", "Zaragoza (provincia)"})
         communities.push_back(std::string("02") + p);
     for (const char* p : {"Barcelona (comarcas)", "Barcelona (ciudad)", "Girona", "Lleida",
@@ -68,10 +84,10 @@ LevelFolder::LevelFolder() {
              CentreLine('J', "Zaragoza CIFP Los Enlaces", ' ', "976000004"),
              CentreLine('1', "Oviedo           IES Aramo", ' ', "985000005")};
     data("lu1", lu[0]);
-    offersGMLines = {"2;2;4", "0", "1;2", "1;4", "1;2",   // lu1
-                     "0", "1;4", "1;2", "0", "0", "0",    // lu2
-                     "0",                                 // lu3
-                     "0", "1;2", "2;2;300", "1;8"};       // lu4
+    offersGMLines = {"2;2;4", "0",   "1;2",     "1;4", "1;2",       // lu1
+                     "0",     "1;4", "1;2",     "0",   "0",   "0",  // lu2
+                     "0",                                           // lu3
+                     "0",     "1;2", "2;2;300", "1;8"};             // lu4
     data("datluggmphp", offersGMLines);
     data("datluggsphp", {"1;2", "1;5", "0", "0", "1;54", "0", "1;8", "0", "0", "0", "0", "1;56",
                          "0", "2;8;10", "0", "1;4"});
@@ -134,11 +150,14 @@ void LevelScreenFixture::clickZone(int zone) {
     screen->mapamClick();
 }
 
-QString LevelScreenFixture::qtext(int n) const { return cp1252::Decode(enlace.texts[n]); }
+QString LevelScreenFixture::qtext(int n) const {
+    return cp1252::Decode(enlace.texts[n]);
+}
 
 std::vector<std::string> LevelScreenFixture::gridColumn(int column) const {
     std::vector<std::string> out;
-    for (const ListingRow& row : screen->state().gridCells) out.push_back(row[static_cast<size_t>(column)]);
+    for (const ListingRow& row : screen->state().gridCells)
+        out.push_back(row[static_cast<size_t>(column)]);
     return out;
 }
 

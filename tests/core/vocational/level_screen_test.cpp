@@ -27,7 +27,9 @@ std::string Padded(std::string text, size_t width) {
 }
 
 // A centre's row: "-" + columns 2-45 of its line.
-std::string CentreRow(const std::string& line) { return "-" + line.substr(1, 44); }
+std::string CentreRow(const std::string& line) {
+    return "-" + line.substr(1, 44);
+}
 
 class LevelScreenTest : public ::testing::Test, protected LevelScreenFixture {
   protected:
@@ -67,7 +69,7 @@ TEST_F(LevelScreenTest, TheGroupsListTheirFamiliesWithTheLaterGenerationsInGroup
         const char* name;
         int group;
         std::vector<std::string> families;  // after the back item
-        std::vector<int> icons;         // of the family rows
+        std::vector<int> icons;             // of the family rows
         int height;
     };
     const std::vector<Case> cases = {
@@ -167,8 +169,10 @@ TEST_F(LevelScreenTest, ACommunityListsItsCentresByProvince) {
     const std::string huesca = Padded("- " + Padded("Huesca", 35), 44);
     const std::vector<Case> cases = {
         // Four provinces: Huesca alone has centres; its heading and closing row stay.
-        {"Aragon", kAragon,
-         {huesca, CentreRow(lu(1, 1)).substr(1), CentreRow(lu(1, 3)).substr(1), std::string(60, ' ')}},
+        {"Aragon",
+         kAragon,
+         {huesca, CentreRow(lu(1, 1)).substr(1), CentreRow(lu(1, 3)).substr(1),
+          std::string(60, ' ')}},
         // One province: no heading.
         {"Asturias", kAsturias, {CentreRow(lu(1, 5)).substr(1)}},
         {"no centre", kGuadalajaraless, {text(292)}},
@@ -189,7 +193,8 @@ TEST_F(LevelScreenTest, ACommunityListsItsCentresByProvince) {
 }
 
 TEST_F(LevelScreenTest, ListingAReadsTheLevelsOwnOffersAndClosesProvincesAsTheLevelDoes) {
-    const CommunityProvinces aragon = ProvincesOfCommunity(enlace.degreeTables.communities, kAragon);
+    const CommunityProvinces aragon =
+        ProvincesOfCommunity(enlace.degreeTables.communities, kAragon);
     ASSERT_EQ(aragon.count(), 4);
     std::vector<std::string> codes;
     for (int k = 0; k < aragon.count(); ++k)
@@ -202,9 +207,10 @@ TEST_F(LevelScreenTest, ListingAReadsTheLevelsOwnOffersAndClosesProvincesAsTheLe
         std::string closing;
         size_t rows;
     };
-    for (const Case& c : std::vector<Case>{{"GM title 2", Level::Intermediate, 2, "", 4},
-                                           {"GM title 4", Level::Intermediate, 4, "", 6},
-                                           {"GS title 2", Level::Higher, 2, std::string(60, ' '), 3}}) {
+    for (const Case& c :
+         std::vector<Case>{{"GM title 2", Level::Intermediate, 2, "", 4},
+                           {"GM title 4", Level::Intermediate, 4, "", 6},
+                           {"GS title 2", Level::Higher, 2, std::string(60, ' '), 3}}) {
         SCOPED_TRACE(c.name);
         const std::vector<ListingRow> rows =
             CentresTeaching(enlace.vocational, c.level, codes, aragon.names, c.title, c.closing);
@@ -279,8 +285,8 @@ TEST_F(LevelScreenTest, AllTitlesListsEveryLevelWithSeparatorsAndEmptiesTheGridU
         CentreRow(lu(1, 1)), "GS " + t.titlesGS[2], " -----", "GM " + fp2(2), "GM " + fp2(4),
         " -----", text(263) + " " + t.titlesBasic[2], "",
         // GS titles only: two separators all the same.
-        CentreRow(lu(1, 2)), "GS " + t.titlesGS[5], " -----", " -----", "",
-        CentreRow(lu(1, 3)), "GM " + fp2(2), " -----", ""};
+        CentreRow(lu(1, 2)), "GS " + t.titlesGS[5], " -----", " -----", "", CentreRow(lu(1, 3)),
+        "GM " + fp2(2), " -----", ""};
     EXPECT_EQ(gridColumn(), rows);
     // Only the GM rows open a title.
     EXPECT_EQ(screen->state().gridTitles,
@@ -359,7 +365,8 @@ TEST_F(LevelScreenTest, ADoubleClickOnATitleRowOpensThatTitle) {
     EXPECT_EQ(screen->view().familyRows.size(), 9u);
 }
 
-// --- Going back ------------------------------------------------------------------------------------
+// --- Going back
+// ------------------------------------------------------------------------------------
 
 TEST_F(LevelScreenTest, EveryStepGoesBackOneStep) {
     struct Step {
@@ -375,8 +382,13 @@ TEST_F(LevelScreenTest, EveryStepGoesBackOneStep) {
     screen->ListSelLugFPClick(0);
     const std::vector<Step> steps = {
         {"localities to provinces", back, {C::ListSelLugFP}, {}},
-        {"provinces to the map", back, {C::PanelEstrellas}, {C::ListSelLugFP, C::reja, C::BotTodoFP}},
-        {"map to the start", back, {C::botTit2, C::botLug2, C::botSalir},
+        {"provinces to the map",
+         back,
+         {C::PanelEstrellas},
+         {C::ListSelLugFP, C::reja, C::BotTodoFP}},
+        {"map to the start",
+         back,
+         {C::botTit2, C::botLug2, C::botSalir},
          {C::PanelEstrellas, C::BotRetrocederFP, C::PanelSelec}},
     };
     for (const Step& step : steps) {
@@ -420,11 +432,11 @@ TEST_F(LevelScreenTest, TheWayOutDependsOnWhoOpenedTheScreen) {
         bool subScreen, assistant, scene;
         LevelScreen::Leave expected;
     };
-    for (const Case& c : std::vector<Case>{
-             {"sub-screen", true, true, true, LevelScreen::Leave::Nowhere},
-             {"assistant", false, true, true, LevelScreen::Leave::Assistant},
-             {"scene", false, false, true, LevelScreen::Leave::Scene},
-             {"main menu", false, false, false, LevelScreen::Leave::MainMenu}}) {
+    for (const Case& c :
+         std::vector<Case>{{"sub-screen", true, true, true, LevelScreen::Leave::Nowhere},
+                           {"assistant", false, true, true, LevelScreen::Leave::Assistant},
+                           {"scene", false, false, true, LevelScreen::Leave::Scene},
+                           {"main menu", false, false, false, LevelScreen::Leave::MainMenu}}) {
         SCOPED_TRACE(c.name);
         screen->setOpenedAsSubScreen(c.subScreen);
         screen->setAssistantMode(c.assistant);
@@ -435,13 +447,16 @@ TEST_F(LevelScreenTest, TheWayOutDependsOnWhoOpenedTheScreen) {
     }
 }
 
-// --- The questionnaire's hooks ---------------------------------------------------------------------
+// --- The questionnaire's hooks
+// ---------------------------------------------------------------------
 
 class OpenedView final : public IntermediateScreen::QuestionnaireView,
                          public LevelScreen::CentresListener {
   public:
     void open() override { ++opened; }
-    void centresListed(const std::vector<ListingRow>& rows) override { listed.push_back(rows.size()); }
+    void centresListed(const std::vector<ListingRow>& rows) override {
+        listed.push_back(rows.size());
+    }
     int opened = 0;
     std::vector<size_t> listed;
 };

@@ -36,7 +36,8 @@ class TForm3Test : public ::testing::Test, protected testing::IntermediateProgra
 
 TEST_F(TForm3Test, EveryControlTheModelDrivesExistsUnderItsNameAndShowsItsCaption) {
     for (int i = 0; i < kLevelControlCount; ++i)
-        EXPECT_NE(medio->control(static_cast<C>(i)), nullptr) << IntermediateName(static_cast<C>(i));
+        EXPECT_NE(medio->control(static_cast<C>(i)), nullptr)
+            << IntermediateName(static_cast<C>(i));
     // The main menu starts the intro by the timer's name.
     EXPECT_EQ(medio->findChild<QTimer*>(QStringLiteral("heli")), medio->heli);
     EXPECT_EQ(medio->windowTitle(), text(338) + QStringLiteral(" IES Miralbueno"));
@@ -80,7 +81,8 @@ class LongReportTest : public ::testing::Test, protected testing::IntermediatePr
           }) {}
     void SetUp() override {
         createScreens();
-        ASSERT_TRUE(messages.errors.isEmpty()) << messages.errors.join(QLatin1Char('\n')).toStdString();
+        ASSERT_TRUE(messages.errors.isEmpty())
+            << messages.errors.join(QLatin1Char('\n')).toStdString();
         enlace->intermediateFirstOpening = false;
         medio->show();
     }

@@ -74,7 +74,8 @@ class MedioWalkTest : public ::testing::TestWithParam<int>, protected testing::I
             if (m == kBarcelones) continue;
             const std::string& code = tables().comarcas.entries[static_cast<size_t>(m)].code;
             for (int c : CentresOfArea(tables().areaCodesCat, tables().centreLists[3].count, code))
-                if (tables().offersGM[3].at(c, 0) > 0 && pixelOf(RegionMap::C, m).x() >= 0) return m;
+                if (tables().offersGM[3].at(c, 0) > 0 && pixelOf(RegionMap::C, m).x() >= 0)
+                    return m;
         }
         return 0;
     }
@@ -214,8 +215,9 @@ TEST_P(MedioWalkTest, FromDoorFiveThroughEveryPathAndBackToTheMainMenu) {
     click(s.mapac, RegionMap::C, comarca);
     ASSERT_GT(gridRows(), 0);
     EXPECT_TRUE(gridText(0).startsWith(QLatin1Char('-')));
-    EXPECT_EQ(s.PanelCarSel->text(),
-              cp1252::Decode(TrimRight(tables().comarcas.entries[static_cast<size_t>(comarca)].name)));
+    EXPECT_EQ(
+        s.PanelCarSel->text(),
+        cp1252::Decode(TrimRight(tables().comarcas.entries[static_cast<size_t>(comarca)].name)));
     shot("13-comarca");
     click(s.mapac, RegionMap::C, kBarcelones);
     ASSERT_TRUE(s.listBarcelona->isVisible());
@@ -281,7 +283,8 @@ TEST_P(MedioWalkTest, FromDoorFiveThroughEveryPathAndBackToTheMainMenu) {
     ASSERT_GT(gridRows(), 0);
     // The locality's first centre is the top row, as far as the grid can scroll.
     const int start = state().localityStarts.back();
-    const std::string& line = tables().centreList(Level::Intermediate, ListOfCode(state().provinceCode))[start];
+    const std::string& line =
+        tables().centreList(Level::Intermediate, ListOfCode(state().provinceCode))[start];
     int startRow = -1;
     for (int r = 0; r < gridRows(); ++r)
         if (gridText(r) == cp1252::Decode("-" + line.substr(1, 44))) startRow = r;
