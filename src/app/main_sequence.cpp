@@ -15,6 +15,7 @@
 
 #include "app/menu_routes.h"
 #include "app/options.h"
+#include "app/screen_data.h"
 #include "app/screens.h"
 #include "core/shared/command_line.h"
 #include "core/shared/enlace.h"
@@ -29,6 +30,7 @@
 #include "ui/shared/qt_display.h"
 #include "ui/shared/qt_messages.h"
 #include "ui/shared/qt_save_dialog.h"
+#include "ui/shared/qt_sound.h"
 #include "ui/shared/shared_pictures.h"
 
 namespace velmora {
@@ -153,8 +155,9 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
     MenuRoutes routes;
     QtPrinting printing(messages, enlace.paths.dataFolder());
     QtSaveDialog saveDialog;
+    QtSound sound;
     ScreenContext context{enlace, pictures, display,  shutdown,   notice, store,
-                          opener, routes,   printing, saveDialog, {}};
+                          opener, routes,   printing, saveDialog, sound,  {}};
     routes.attach(context);
     contextRef = &context;
     HintInstaller hints(enlace.hintPause);
@@ -175,6 +178,9 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
                 if (!options.measureStartup) Wait(step.value);
                 break;
             case StartupStep::Kind::Create: {
+                // The screen's data first: the screens after it read those tables, whether or
+                // not this build has its widget.
+                RunScreenDataLoad(step.screen, enlace);
                 const auto factory = factories.find(step.screen);
                 if (factory == factories.end()) break;  // a screen this build does not have yet
                 QWidget* screen = factory->second(context);

@@ -11,6 +11,7 @@
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
 #include "ui/university/grados.h"
+#include "ui/vocational/medio.h"
 #include "ui/vocational/pasarelaFP.h"
 
 namespace velmora {
@@ -82,6 +83,11 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
              return new Tprofe(ProfessionsPlatform{
                  c.enlace, c.pictures, c.notice, c.printing, c.saveDialog,
                  [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        {"TForm3",
+         [](ScreenContext& c) -> QWidget* {
+             return new TForm3(LevelPlatform{c.enlace, c.pictures, c.shutdown, c.printing, c.sound,
+                                             [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm4",
          [](ScreenContext& c) -> QWidget* {

@@ -21,6 +21,7 @@ class SaveDialog;
 class SettingsStore;
 class SharedPictures;
 class Shutdown;
+class Sound;
 class TForm4;
 
 // The notice dialog as the screens hold it: screens created before TForm4 keep this and reach
@@ -49,6 +50,7 @@ struct ScreenContext {
     MenuNavigation& navigation;
     Printing& printing;      // the print dialog and the printer, one for the whole program
     SaveDialog& saveDialog;  // where result files are saved
+    Sound& sound;
     std::map<std::string, QPointer<QWidget>, std::less<>> screens;  // by class name, as created
 
     QWidget* screen(std::string_view name) const;

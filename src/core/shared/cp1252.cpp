@@ -57,4 +57,18 @@ bool CanEncode(const QString& text) {
     return true;
 }
 
+std::string Upper(std::string_view bytes) {
+    std::string out(bytes);
+    for (char& byte : out) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (IsUndefined(b)) continue;
+        const char16_t unit = b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t{b};
+        const QString upper = QString(QChar(unit)).toUpper();
+        if (upper.size() != 1) continue;
+        const int mapped = ByteFor(upper.at(0).unicode());
+        if (mapped >= 0) byte = static_cast<char>(mapped);
+    }
+    return out;
+}
+
 }  // namespace velmora::cp1252

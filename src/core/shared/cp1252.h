@@ -21,4 +21,8 @@ std::string Encode(const QString& text, char fallback = '?');
 // True when every character of `text` exists in Windows-1252.
 bool CanEncode(const QString& text);
 
+// The bytes in capitals, byte for byte: accented letters too ("á" becomes "Á"); a letter whose
+// capital Windows-1252 lacks, or that has no single capital ("ß"), stays as it is.
+std::string Upper(std::string_view bytes);
+
 }  // namespace velmora::cp1252

@@ -46,6 +46,9 @@ public:
     bool nonCastilian = false;
     // True until the intermediate-level screen has been opened once from the main menu.
     bool intermediateFirstOpening = true;
+    // Set by the ESO screen before it shows the intermediate screen for its questionnaire view;
+    // cleared when that view is left.
+    bool questionnaireMode = false;
     // The scene serves as home screen: the setting, changed by the command line, cleared when
     // the scene cannot run; the main menu and the scene switch it as they hand over.
     bool animationEnabled = false;

@@ -189,15 +189,21 @@ std::set<int> RegionMaps::RegionsIn(RegionMap map) const {
 
 MarkerStep RegionMaps::NextMarkerStep() {
     ++step_;
+    MarkerStep out = MarkerStepAt(step_, markerFlags);
+    if (step_ >= 3) step_ = 0;
+    return out;
+}
+
+MarkerStep RegionMaps::MarkerStepAt(int size, const std::array<bool, kCommunities + 1>& flags) const {
     MarkerStep out;
-    out.size = step_;
+    out.size = size;
     for (int i = 1; i <= kCommunities; ++i) {
-        if (!markerFlags[static_cast<size_t>(i)]) continue;
+        if (!flags[static_cast<size_t>(i)]) continue;
         const MarkerPoint p = markers_[static_cast<size_t>(i)];
-        out.ellipses.push_back({p.x - step_, p.y - step_, p.x + step_, p.y + step_});
+        out.ellipses.push_back({p.x - size, p.y - size, p.x + size, p.y + size});
     }
     out.nextPen = kWhite;
-    switch (step_) {
+    switch (size) {
         case 1:
             out.nextBrush = kYellow;
             break;
@@ -208,7 +214,6 @@ MarkerStep RegionMaps::NextMarkerStep() {
             out.nextBrush = ColourOf(PaletteColour::Maroon);
             break;
     }
-    if (step_ >= 3) step_ = 0;
     return out;
 }
 

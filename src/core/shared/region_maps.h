@@ -103,6 +103,9 @@ class RegionMaps {
     // TimerEstrellasTimer: advances the step counter shared by every screen and says what to
     // draw on the communities map.
     MarkerStep NextMarkerStep();
+    // The step of size 1..3 for the communities whose flag is set: the screens whose markers
+    // pulse with counters and flags of their own draw these.
+    MarkerStep MarkerStepAt(int size, const std::array<bool, kCommunities + 1>& flags) const;
     int markerStepCounter() const { return step_; }
 
   private:

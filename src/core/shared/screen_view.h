@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/shared/palette.h"
 
@@ -18,14 +19,15 @@ enum class CursorKind { Default, Hand, NotAllowed, NoDrop };
 enum class RowKind { Plain, Heading, Icon };
 
 // One list row or grid cell, ready to draw: fill the cell with `fill` (the control's background
-// colour when empty), draw icon `icon` of the control's image list at (left + iconLeft, top)
-// when icon >= 0, write `text` at (left + textLeft, top + textTop) in `colour`, bold when `bold`,
-// on `textBackground` when set.
+// colour when empty), draw icon `icon` of the control's image list at (left + iconLeft,
+// top + iconTop) when icon >= 0, write `text` at (left + textLeft, top + textTop) in `colour`,
+// bold when `bold`, on `textBackground` when set.
 struct Cell {
     QString text;
     RowKind kind = RowKind::Plain;
     int icon = -1;
     int iconLeft = 2;
+    int iconTop = 0;
     int textLeft = 0;
     int textTop = 0;
     Rgb colour = ColourOf(PaletteColour::Black);
@@ -39,6 +41,8 @@ struct Cell {
 // A grid row: column 0 and column 1.
 using GridRow = std::array<Cell, 2>;
 
+// The effects a panel is hidden and shown again with when its contents are rebuilt: a roll from
+// its top edge, or a circle from its centre.
 enum class TransitionKind { Roll, Radial };
 
 // Where a section screen's back button leads: the assistant while the screen was opened from
@@ -87,6 +91,19 @@ struct ControlStates {
         slot = value;
         return true;
     }
+};
+
+// The one-shot requests a screen model makes of its widget besides what its view shows: scroll a
+// list or grid to a top row, give a control the focus.
+template <typename Control>
+struct ScreenRequests {
+    struct Scroll {
+        Control control;
+        int topRow;           // the row to bring to the top
+        bool clearSelection;  // and no selected cell or row
+    };
+    std::vector<Scroll> scrolls;
+    std::optional<Control> focus;
 };
 
 // What a screen model publishes: its view, and the parts of it changed since the widget last

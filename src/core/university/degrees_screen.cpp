@@ -163,19 +163,13 @@ DegreesChanges DegreesScreen::takeChanges() {
 // --- Helpers ---------------------------------------------------------------------------------
 
 void DegreesScreen::setVisible(C control, bool on) {
-    bool& v = view_.visible[Index(control)];
-    if (v == on) return;
-    v = on;
-    touch(DegreesChanges::Visibility);
+    if (view_.setVisible(control, on)) touch(DegreesChanges::Visibility);
 }
 
-bool DegreesScreen::isVisible(C control) const { return view_.visible[Index(control)]; }
+bool DegreesScreen::isVisible(C control) const { return view_.isVisible(control); }
 
 void DegreesScreen::setCursor(C control, CursorKind kind) {
-    CursorKind& k = view_.cursor[Index(control)];
-    if (k == kind) return;
-    k = kind;
-    touch(DegreesChanges::Cursors);
+    if (view_.setCursor(control, kind)) touch(DegreesChanges::Cursors);
 }
 
 void DegreesScreen::setTitleBar(const std::string& bytes) {

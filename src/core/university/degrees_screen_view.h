@@ -100,12 +100,7 @@ struct TreeNode {
 
 // The persistent state the degrees screen shows. The widget redraws the parts named by the
 // changes it takes from the model (DegreesScreen::takeChanges).
-struct DegreesView {
-    std::array<bool, kDegreesControlCount> visible{};
-    std::array<QString, kDegreesControlCount> caption{};
-    std::array<QString, kDegreesControlCount> hint{};
-    std::array<CursorKind, kDegreesControlCount> cursor{};
-
+struct DegreesView : ControlStates<DegreesControl, kDegreesControlCount> {
     QString windowTitle;
     QString titleBar;  // PanelSelTit's caption: the name of the current degree
 
@@ -145,7 +140,7 @@ struct DegreesView {
 
 // The parts of the view a handler changed, and the one-shot requests it made. Taken (and
 // cleared) by the widget after each call.
-struct DegreesChanges {
+struct DegreesChanges : ScreenRequests<DegreesControl> {
     enum Part : unsigned {
         Visibility = 1u << 0,  // visible[]
         Captions = 1u << 1,    // caption[], hint[], windowTitle
@@ -168,13 +163,6 @@ struct DegreesChanges {
     };
     unsigned parts = 0;
 
-    struct Scroll {
-        DegreesControl control;
-        int topRow;           // the row to bring to the top
-        bool clearSelection;  // and no selected cell or row
-    };
-    std::vector<Scroll> scrolls;
-    std::optional<DegreesControl> focus;
     // PanelSel hidden behind this transition, its new contents set, then shown the same way
     // (1000 ms each).
     std::optional<TransitionKind> panelSelTransition;

@@ -30,7 +30,8 @@ void ModelCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->fillRect(cell, fill);
     if (c) {
         if (c->icon >= 0)
-            icons_.draw(*painter, QPoint(cell.left() + c->iconLeft, cell.top()), c->icon);
+            icons_.draw(*painter, QPoint(cell.left() + c->iconLeft, cell.top() + c->iconTop),
+                        c->icon);
         QFont font = option.font;
         font.setBold(c->bold);
         if (shrinkToFit_) {

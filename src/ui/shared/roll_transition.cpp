@@ -1,5 +1,7 @@
 #include "ui/shared/roll_transition.h"
 
+#include <QLabel>
+#include <QPixmap>
 #include <QPointer>
 #include <QRegion>
 #include <QVariantAnimation>
@@ -103,6 +105,28 @@ void RollTransition::Close(QWidget* widget, Shape shape, int milliseconds,
         return;
     }
     Run(widget, false, shape, milliseconds, std::move(done));
+}
+
+void RollTransition::Refill(QWidget* panel, const QPixmap& leaving, Shape shape, int milliseconds,
+                            std::function<bool()> stillWanted) {
+    if (leaving.isNull()) {
+        panel->hide();
+        Open(panel, shape, milliseconds);
+        return;
+    }
+    // The old contents roll away over the new ones, then the new ones roll in.
+    auto* old = new QLabel(panel->parentWidget());
+    old->setPixmap(leaving);
+    old->setGeometry(panel->geometry());
+    old->show();
+    old->raise();
+    panel->hide();
+    QPointer<QWidget> target(panel);
+    Close(old, shape, milliseconds,
+          [target, old, shape, milliseconds, stillWanted = std::move(stillWanted)] {
+              old->deleteLater();
+              if (target && (!stillWanted || stillWanted())) Open(target, shape, milliseconds);
+          });
 }
 
 }  // namespace velmora

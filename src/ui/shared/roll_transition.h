@@ -2,6 +2,8 @@
 
 #include <functional>
 
+class QPixmap;
+
 class QWidget;
 
 namespace velmora {
@@ -26,6 +28,13 @@ class RollTransition {
     static void Open(QWidget* widget, Shape shape, int milliseconds);
     static void Close(QWidget* widget, Shape shape, int milliseconds,
                       std::function<void()> done = {});
+
+    // A panel whose contents were just replaced: a picture of what it showed before (`leaving`,
+    // taken before the new contents were set; null when it was hidden) goes away with the
+    // effect, then the panel comes back with its new contents, as long as `stillWanted` says so
+    // when that moment comes.
+    static void Refill(QWidget* panel, const QPixmap& leaving, Shape shape, int milliseconds,
+                       std::function<bool()> stillWanted);
 };
 
 }  // namespace velmora

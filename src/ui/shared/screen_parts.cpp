@@ -1,11 +1,14 @@
 #include "ui/shared/screen_parts.h"
 
+#include <QAbstractItemView>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "core/shared/display_mode.h"
 #include "ui/shared/drawing.h"
@@ -119,6 +122,32 @@ QPixmap SectionFrame(const SharedPictures& pictures) {
     if (!top.isNull()) TileImage(p, QRect(0, 0, canvas.width(), top.height()), top);
     p.end();
     return QPixmap::fromImage(canvas);
+}
+
+void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text) {
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        list->clear();
+        for (int r = 0; r < rows; ++r) list->addItem(text(r, 0));
+        return;
+    }
+    if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
+        grid->clearContents();
+        grid->setRowCount(rows);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < 2; ++c) grid->setItem(r, c, new QTableWidgetItem(text(r, c)));
+    }
+}
+
+void ScrollToTop(QAbstractItemView* view, int row, bool clearSelection) {
+    if (!view) return;
+    if (clearSelection) {
+        view->clearSelection();
+        view->setCurrentIndex(QModelIndex());
+    }
+    // Rows just set are laid out first, so that the scroll bar's range includes them.
+    view->doItemsLayout();
+    // The lists and grids scroll by whole rows: the scroll bar's value is the top row.
+    view->verticalScrollBar()->setValue(std::max(row, 0));
 }
 
 Qt::CursorShape ShapeOf(CursorKind kind) {

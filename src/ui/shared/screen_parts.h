@@ -8,6 +8,7 @@
 #include "core/shared/palette.h"
 #include "core/shared/screen_view.h"
 
+class QAbstractItemView;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -35,6 +36,13 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry);
 // A two-column grid without headers or lines, rows `rowHeight` high, one row selected at a time.
 QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second,
                        int rowHeight);
+
+// Fills a list (column 0 of each row) or a two-column grid with `rows` rows of
+// `text(row, column)`.
+void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text);
+
+// Scrolls a list or grid so that `row` is its top row, clearing its selection when asked.
+void ScrollToTop(QAbstractItemView* view, int row, bool clearSelection);
 
 // `labelCentro`: the school's name and the year, shadowed, across the bottom of a section screen.
 ShadowLabel* MakeSchoolLabel(QWidget* parent);

@@ -42,17 +42,6 @@ QRect Lowered(QRect design, bool lowered) {
     return lowered ? design.translated(0, 60) : design;
 }
 
-// Scrolls a list or grid so that `row` is its top row.
-void ScrollToTop(QAbstractItemView* view, int row, bool clearSelection) {
-    if (!view) return;
-    if (clearSelection) {
-        view->clearSelection();
-        view->setCurrentIndex(QModelIndex());
-    }
-    // The grids scroll by whole rows: the scroll bar's value is the top row.
-    view->verticalScrollBar()->setValue(std::max(row, 0));
-}
-
 }  // namespace
 
 TForm1::TForm1(DegreesPlatform platform, QWidget* parent)
@@ -173,22 +162,22 @@ void TForm1::apply(const DegreesChanges& changes) {
     if (changes.has(DegreesChanges::RichSalidasText)) ShowRichText(RichSalidas, view.richSalidas);
     if (changes.has(DegreesChanges::ListSel2Text)) ShowRichText(listSel2, view.listSel2);
     if (changes.has(DegreesChanges::BranchRows))
-        fillRows(Listramas, static_cast<int>(view.branchRows.size()),
+        FillRows(Listramas, static_cast<int>(view.branchRows.size()),
                  [&view](int row, int) { return view.branchRows[static_cast<size_t>(row)].text; });
     if (changes.has(DegreesChanges::DegreeRows))
-        fillRows(listgrados, static_cast<int>(view.degreeRows.size()), [&view](int row, int col) {
+        FillRows(listgrados, static_cast<int>(view.degreeRows.size()), [&view](int row, int col) {
             return view.degreeRows[static_cast<size_t>(row)][static_cast<size_t>(col)].text;
         });
     if (changes.has(DegreesChanges::Tree)) fillTree();
     if (changes.has(DegreesChanges::SelRows))
-        fillRows(ListSel, static_cast<int>(view.selRows.size()),
+        FillRows(ListSel, static_cast<int>(view.selRows.size()),
                  [&view](int row, int) { return view.selRows[static_cast<size_t>(row)].text; });
     if (changes.has(DegreesChanges::CommunityRows))
-        fillRows(ListComunidad, static_cast<int>(view.communityRows.size()), [&view](int row, int) {
+        FillRows(ListComunidad, static_cast<int>(view.communityRows.size()), [&view](int row, int) {
             return view.communityRows[static_cast<size_t>(row)].text;
         });
     if (changes.has(DegreesChanges::GridRows))
-        fillRows(GridNotas, static_cast<int>(view.gridRows.size()), [&view](int row, int col) {
+        FillRows(GridNotas, static_cast<int>(view.gridRows.size()), [&view](int row, int col) {
             return view.gridRows[static_cast<size_t>(row)][static_cast<size_t>(col)].text;
         });
     if (changes.has(DegreesChanges::MapPanel)) {
@@ -215,24 +204,9 @@ void TForm1::apply(const DegreesChanges& changes) {
         const auto shape = *changes.panelSelTransition == TransitionKind::Radial
                                ? RollTransition::Shape::Radial
                                : RollTransition::Shape::Roll;
-        const int ms = DegreesScreen::kTransitionMs;
-        if (leaving.isNull()) {
-            PanelSel->hide();
-            RollTransition::Open(PanelSel, shape, ms);
-        } else {
-            // The old contents roll away over the new ones, then the new ones roll in.
-            auto* old = new QLabel(this);
-            old->setPixmap(leaving);
-            old->setGeometry(PanelSel->geometry());
-            old->show();
-            old->raise();
-            PanelSel->hide();
-            RollTransition::Close(old, shape, ms, [this, old, shape, ms] {
-                old->deleteLater();
-                if (model_->view().visible[static_cast<size_t>(DegreesControl::PanelSel)])
-                    RollTransition::Open(PanelSel, shape, ms);
-            });
-        }
+        RollTransition::Refill(PanelSel, leaving, shape, DegreesScreen::kTransitionMs, [this] {
+            return model_->view().visible[static_cast<size_t>(DegreesControl::PanelSel)];
+        });
     }
     if (changes.hideScreen) hide();
     applying_ = false;
@@ -300,20 +274,6 @@ void TForm1::applyLayout() {
     QRect rich = GridNotas->geometry();
     if (view.richSalidasAtMaster) rich.moveTop(LabelMaster->y());
     RichSalidas->setGeometry(rich);
-}
-
-void TForm1::fillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text) {
-    if (auto* list = qobject_cast<QListWidget*>(widget)) {
-        list->clear();
-        for (int r = 0; r < rows; ++r) list->addItem(text(r, 0));
-        return;
-    }
-    if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
-        grid->clearContents();
-        grid->setRowCount(rows);
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < 2; ++c) grid->setItem(r, c, new QTableWidgetItem(text(r, c)));
-    }
 }
 
 void TForm1::fillTree() {

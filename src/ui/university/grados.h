@@ -145,7 +145,6 @@ class TForm1 : public QWidget {
     void applyGroupingItems();
     void applyCursors();
     void applyLayout();
-    void fillRows(QWidget* list, int rows, const std::function<QString(int, int)>& text);
     void fillTree();
     void applyHint();
     void leave(DegreesScreen::Leave where);

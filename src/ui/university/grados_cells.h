@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QStyledItemDelegate>
-#include <functional>
 
 #include "core/university/degrees_screen_view.h"
 #include "ui/shared/model_cells.h"

@@ -1,7 +1,6 @@
 // The degrees screen's controls: where each one sits, its font and its colours.
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,12 +10,10 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTreeWidget>
-#include <type_traits>
 
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
 #include "core/university/degrees_screen.h"
-#include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
 #include "ui/shared/model_cells.h"
 #include "ui/shared/picture_lists.h"
@@ -103,7 +100,7 @@ void TForm1::createBrowser() {
     PanelTree = MakePanel(this, "PanelTree", kPanelTree);
     ButtonRetroN = MakeButton(PanelTree, "ButtonRetroN", QRect(10, 8, 120, 30));
     ComboAgru = new QComboBox(PanelTree);
-    ComboAgru->setObjectName(Name("ComboAgru"));
+    ComboAgru->setObjectName(QStringLiteral("ComboAgru"));
     ComboAgru->setGeometry(140, 10, 290, 26);
     ComboAgru->setFont(ArialFont(10));
     LabelBusTit = MakeLabel(PanelTree, "LabelBusTit", QRect(10, 44, 420, 18));
@@ -111,7 +108,7 @@ void TForm1::createBrowser() {
     LabelBusTit2 = MakeLabel(PanelTree, "LabelBusTit2", QRect(10, 62, 420, 16));
     LabelBusTit2->setFont(ArialFont(9));
     EditBusTit = new QLineEdit(PanelTree);
-    EditBusTit->setObjectName(Name("EditBusTit"));
+    EditBusTit->setObjectName(QStringLiteral("EditBusTit"));
     EditBusTit->setGeometry(10, 82, 330, 26);
     EditBusTit->setFont(ArialFont(10));
     BitBusTit = MakeButton(PanelTree, "BitBusTit", QRect(346, 80, 84, 30));
@@ -126,7 +123,7 @@ void TForm1::createBrowser() {
 
     listgrados =
         MakeGrid(PanelTree, "listgrados", kBrowserList, DegreesScreen::kDegreeColumnWidths[0],
-                 DegreesScreen::kDegreeColumnWidths[1]);
+                 DegreesScreen::kDegreeColumnWidths[1], kGridRowHeight);
     listgrados->setItemDelegate(new ModelCells(
         DegreesRowIcons(),
         [&view](int row, int column) { return CellOf(view.degreeRows, row, column); },
@@ -135,7 +132,7 @@ void TForm1::createBrowser() {
     listgrados->hide();
 
     Tree = new QTreeWidget(PanelTree);
-    Tree->setObjectName(Name("Tree"));
+    Tree->setObjectName(QStringLiteral("Tree"));
     Tree->setGeometry(kBrowserList);
     Tree->setFont(ArialFont(9));
     Tree->setHeaderHidden(true);
@@ -151,12 +148,12 @@ void TForm1::createBrowser() {
 
 void TForm1::createDetail() {
     PanelCarSel = new QLabel(this);
-    PanelCarSel->setObjectName(Name("PanelCarSel"));
+    PanelCarSel->setObjectName(QStringLiteral("PanelCarSel"));
     PanelCarSel->setGeometry(kPanelCarSel);
     PanelCarSel->setFont(ArialFont(10, true));
     PanelCarSel->setIndent(8);
     PanelSelTit = new QLabel(this);
-    PanelSelTit->setObjectName(Name("PanelSelTit"));
+    PanelSelTit->setObjectName(QStringLiteral("PanelSelTit"));
     PanelSelTit->setGeometry(kPanelSelTit);
     PanelSelTit->setFont(ArialFont(11, true));
     PanelSelTit->setFrameShape(QFrame::Panel);
@@ -223,7 +220,7 @@ void TForm1::createMap() {
     // place on screen, with the back and print buttons above both.
     PanelEstrellas = MakePanel(this, "PanelEstrellas", kPanelEstrellas);
     mapa = new RegionMapView(platform_.enlace.regionMaps, RegionMap::Communities, PanelEstrellas);
-    mapa->setObjectName(Name("mapa"));
+    mapa->setObjectName(QStringLiteral("mapa"));
     mapa->move(kMapTopLeft);
     mapa->setPicture(platform_.pictures.picture("mapa"));
     mapa->installEventFilter(this);
@@ -242,7 +239,7 @@ void TForm1::createMap() {
 
     // The yellow name panel follows the pointer over the map, in the screen's client area.
     PanelMapa = new QLabel(this);
-    PanelMapa->setObjectName(Name("PanelMapa"));
+    PanelMapa->setObjectName(QStringLiteral("PanelMapa"));
     PanelMapa->setFont(ArialFont(9, true));
     PanelMapa->setFrameShape(QFrame::Box);
     PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);

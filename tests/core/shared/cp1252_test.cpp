@@ -32,5 +32,11 @@ TEST(Cp1252Test, KnowsTheFiveUndefinedBytes) {
     EXPECT_FALSE(cp1252::IsUndefined(0x9C));
 }
 
+TEST(Cp1252Test, CapitalsKeepTheLengthAndTheUndefinedBytes) {
+    // "dónde estudiar · Çà ÿ œ ß" and an undefined byte.
+    EXPECT_EQ(cp1252::Upper("d\xF3nde estudiar \xB7 \xE7\xE0 \xFF \x9C \xDF \x81"),
+              "D\xD3NDE ESTUDIAR \xB7 \xC7\xC0 \x9F \x8C \xDF \x81");
+}
+
 }  // namespace
 }  // namespace velmora

@@ -46,12 +46,13 @@ inline const std::vector<const char*>& VocationalFiles() {
 // vocational files it lacks.
 class BundledCopy : public TempFolder {
   public:
-    BundledCopy() {
+    // With `alwaysCopy`, a copy the test may change even when the bundled folder is complete.
+    explicit BundledCopy(bool alwaysCopy = false) {
         const QDir bundled(QStringLiteral(VELMORA_BUNDLED_DATA));
         bool complete = true;
         for (const char* name : VocationalFiles())
             complete = complete && QFile::exists(bundled.filePath(QString::fromLatin1(name)));
-        if (complete) {
+        if (complete && !alwaysCopy) {
             dataFolder = bundled.path() + QLatin1Char('/');
             return;
         }
@@ -96,7 +97,7 @@ class ScreenRoutes final : public MenuNavigation {
         opened << QString::fromLatin1(target.screen.data(),
                                       static_cast<qsizetype>(target.screen.size()));
         if (!screen) return false;
-        PrepareSection(screen, target, false);
+        PrepareSection(screen, target, intermediateFirstOpening && *intermediateFirstOpening);
         screen->show();
         return true;
     }
@@ -104,18 +105,43 @@ class ScreenRoutes final : public MenuNavigation {
 
     std::function<QWidget*(std::string_view)> find;
     QStringList opened;
+    // The program's first-opening flag of the intermediate screen, when the walk has one.
+    const bool* intermediateFirstOpening = nullptr;
 };
 
-// The program's start-up over the copied folder, without the scene, in Castilian unless told
-// (language 0..3), and the three screens of the walk: the star map, the degrees screen and the
-// main menu.
-class DegreesProgram {
+// The program's start-up over the bundled folder in one language without the scene, with the
+// seams the screens need. `edit` changes a copy of the folder before anything is read from it.
+class BundledProgram {
   public:
-    explicit DegreesProgram(int language = 0) {
+    explicit BundledProgram(int language = 0, const std::function<void(BundledCopy&)>& edit = {})
+        : folder(static_cast<bool>(edit)) {
+        if (edit) edit(folder);
         RollTransition::SetDuration(0);
         ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QString::number(language)},
                          {pictures, 9});
         enlace->settings.schoolName = QStringLiteral("IES Miralbueno   ");
+    }
+
+    BundledCopy folder;
+    RecordingMessages messages;
+    std::unique_ptr<Enlace> enlace =
+        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.dataFolder));
+    std::unique_ptr<SettingsStore> store =
+        std::make_unique<SettingsStore>(folder.file(QStringLiteral("config/velmora.ini")));
+    SharedPictures pictures;
+    FixedDisplay display;
+    AnsweringNotice notice;
+    CountingEnd end;
+    Shutdown shutdown{*enlace, display, notice, end};
+    RecordingOpener opener;
+    ScreenRoutes routes;
+};
+
+// The screens of the degrees walk, in Castilian unless told (language 0..3): the star map, the
+// cut-off window, the degrees screen and the main menu.
+class DegreesProgram : public BundledProgram {
+  public:
+    explicit DegreesProgram(int language = 0) : BundledProgram(language) {
         routes.find = [this](std::string_view name) -> QWidget* {
             if (name == "TForm1") return degrees.get();
             if (name == "TForm6") return cutOff.get();
@@ -136,19 +162,6 @@ class DegreesProgram {
                                                      opener, SettingsStore(store->file())});
     }
 
-    BundledCopy folder;
-    RecordingMessages messages;
-    std::unique_ptr<Enlace> enlace =
-        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.dataFolder));
-    std::unique_ptr<SettingsStore> store =
-        std::make_unique<SettingsStore>(folder.file(QStringLiteral("config/velmora.ini")));
-    SharedPictures pictures;
-    FixedDisplay display;
-    AnsweringNotice notice;
-    CountingEnd end;
-    Shutdown shutdown{*enlace, display, notice, end};
-    RecordingOpener opener;
-    ScreenRoutes routes;
     std::unique_ptr<TForm6> cutOff;
     std::unique_ptr<TForm7> stars;
     std::unique_ptr<TForm1> degrees;
