@@ -43,6 +43,10 @@ public:
     bool stopFlag = false;
     // True when the language in force is not Castilian.
     bool nonCastilian = false;
+    // Assistant mode: set when the assistant is opened from the home screen, cleared when the
+    // student leaves it for home. While it is set every screen the assistant opens returns to
+    // the assistant (SectionBack, core/shared/section_back.h).
+    bool assistantMode = false;
     // True until the intermediate-level screen has been opened once from the main menu.
     bool intermediateFirstOpening = true;
     // The scene serves as home screen: the setting, changed by the command line, cleared when

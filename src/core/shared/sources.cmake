@@ -15,6 +15,7 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/language_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/readers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/region_maps.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/section_back.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/setup_guard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shutdown.cpp

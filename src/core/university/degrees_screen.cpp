@@ -303,9 +303,7 @@ void DegreesScreen::FormMouseMove() {
 DegreesScreen::Leave DegreesScreen::BotMenuRetroClick() {
     Handler h(*this);
     setVisible(C::PanelMenu, false);
-    if (assistantMode_) return Leave::Assistant;
-    if (enlace_.animationEnabled) return Leave::Scene;
-    return Leave::MainMenu;
+    return SectionBack(enlace_);
 }
 
 bool DegreesScreen::FormCloseQuery(Shutdown& shutdown) {

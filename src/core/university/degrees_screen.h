@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/guidance/star_map.h"
+#include "core/shared/section_back.h"
 #include "core/university/degrees_screen_view.h"
 
 namespace velmora {
@@ -71,8 +72,8 @@ struct DegreesState {
 // redraws what they name.
 class DegreesScreen final : public StarMapHost {
 public:
-    // Where BotMenuRetro leads.
-    enum class Leave { Assistant, Scene, MainMenu };
+    // Where BotMenuRetro leads: the rule every section screen's back path follows.
+    using Leave = BackTo;
 
     static constexpr int kDegreeColumnWidths[2] = {375, 12};  // listgrados
     static constexpr int kGridColumnWidths[2] = {360, 60};    // GridNotas
@@ -93,10 +94,6 @@ public:
     // The star map window that accompanies the screen (created before it).
     void attachStarMap(StarMap* starMap);
     StarMap* starMap() const { return starMap_; }
-
-    // Set while the screen was opened from the assistant (the global assistant mark).
-    void setAssistantMode(bool on) { assistantMode_ = on; }
-    bool assistantMode() const { return assistantMode_; }
 
     const DegreesView& view() const { return view_; }
     const DegreesState& state() const { return state_; }
@@ -184,7 +181,6 @@ private:
     Enlace& enlace_;
     AddressOpener& opener_;
     StarMap* starMap_ = nullptr;
-    bool assistantMode_ = false;
     DegreesState state_;
     DegreesView view_;
     DegreesChanges changes_;

@@ -18,8 +18,8 @@
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
 #include "ui/guidance/MapaEstrellas.h"
+#include "ui/shared/hand_over.h"
 #include "ui/shared/look.h"
-#include "ui/shared/qt_display.h"
 #include "ui/shared/region_map_view.h"
 #include "ui/shared/roll_transition.h"
 #include "ui/shared/shadow_label.h"
@@ -155,17 +155,7 @@ void TForm1::botinformacionClick() {
 }
 
 void TForm1::leave(DegreesScreen::Leave where) {
-    const char* name = "Tform0";
-    if (where == DegreesScreen::Leave::Assistant) name = "TForm5";
-    if (where == DegreesScreen::Leave::Scene) name = "Tform9";
-    QWidget* next = platform_.screen ? platform_.screen(name) : nullptr;
-    if (!next && platform_.screen) next = platform_.screen("Tform0");
-    hide();
-    if (!next) return;
-    if (next->isHidden()) CentreOnScreen(next);
-    next->show();
-    next->raise();
-    next->activateWindow();
+    HandOver(this, ScreenOf(where), platform_.screen);
 }
 
 void TForm1::apply(const DegreesChanges& changes) {

@@ -1,4 +1,5 @@
 target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/assistant_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bundled_students_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/group_studies_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/questionnaire_check_test.cpp
