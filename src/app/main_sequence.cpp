@@ -28,6 +28,7 @@
 #include "ui/shared/qt_address_opener.h"
 #include "ui/shared/qt_display.h"
 #include "ui/shared/qt_messages.h"
+#include "ui/shared/qt_sound.h"
 #include "ui/shared/shared_pictures.h"
 
 namespace velmora {
@@ -146,7 +147,9 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
     Shutdown shutdown(enlace, display, notice, ending);
     QtAddressOpener opener;
     MenuRoutes routes;
-    ScreenContext context{enlace, pictures, display, shutdown, notice, store, opener, routes, {}};
+    QtSound sound;
+    ScreenContext context{enlace, pictures, display, shutdown, notice, store, opener, routes, sound,
+                          {}};
     routes.attach(context);
     contextRef = &context;
     HintInstaller hints(enlace.hintPause);

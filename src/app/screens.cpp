@@ -2,6 +2,7 @@
 
 #include "core/shared/settings_store.h"
 #include "ui/guidance/MapaEstrellas.h"
+#include "ui/guidance/asistente.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
@@ -46,6 +47,12 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
                  DegreesPlatform{c.enlace, c.pictures, c.shutdown, c.opener,
                                  qobject_cast<TForm7*>(c.screen("TForm7")),
                                  [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        {"TForm5",
+         [](ScreenContext& c) -> QWidget* {
+             return new TForm5(
+                 AssistantPlatform{c.enlace, c.pictures, c.navigation, c.sound,
+                                   [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm4",
          [](ScreenContext& c) -> QWidget* {

@@ -19,6 +19,7 @@ class QtDisplay;
 class SettingsStore;
 class SharedPictures;
 class Shutdown;
+class Sound;
 class TForm4;
 
 // The notice dialog as the screens hold it: screens created before TForm4 keep this and reach
@@ -44,6 +45,7 @@ struct ScreenContext {
     const SettingsStore& settingsStore;
     AddressOpener& opener;
     MenuNavigation& navigation;
+    Sound& sound;
     std::map<std::string, QPointer<QWidget>, std::less<>> screens;  // by class name, as created
 
     QWidget* screen(std::string_view name) const;

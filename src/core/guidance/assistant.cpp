@@ -144,7 +144,11 @@ constexpr AssistantPlace kLayout[] = {
     {C::BotFP2, C::PanelBachi, Button(80 + kButtonPitch), K::Button, std::nullopt},
 
     {C::PanelDiversifi, std::nullopt, kDiversification, K::Panel, kYellow},
-    {C::ListBox1, C::PanelDiversifi, {0, 0, kDiversification.width(), 170}, K::List, kListColour},
+    {C::ListBox1,
+     C::PanelDiversifi,
+     {4, 4, kDiversification.width() - 8, 166},
+     K::List,
+     kListColour},
     {C::BotCerrar, C::PanelDiversifi, {208, 174, 68, 24}, K::Button, std::nullopt},
     {C::PanelFP2,
      std::nullopt,
@@ -153,7 +157,7 @@ constexpr AssistantPlace kLayout[] = {
      kYellow},
     {C::ListFP2,
      C::PanelFP2,
-     {0, 0, kTransition.width(), kTransition.height() - 32},
+     {4, 4, kTransition.width() - 8, kTransition.height() - 36},
      K::List,
      kListColour},
     {C::BotCerrar2,
@@ -639,7 +643,7 @@ void Assistant::BotDiversiClick() {
     stopTimers();
     view_.diversification.clear();
     for (const std::string& line : enlace_.informa.linesForKey(" 5"))
-        view_.diversification.push_back(cp1252::Decode(line));
+        view_.diversification.push_back(cp1252::Decode(TrimRight(line)));
     touch(AssistantChanges::Lists);
     setVisible(C::PanelDiversifi, true);
 }
@@ -661,7 +665,7 @@ void Assistant::BotFP2Click() {
     for (const int n : {480, 481, 482, 0, 483})
         view_.transition.push_back(n > 0 ? cp1252::Decode(t[n]) : QString());
     for (const std::string& line : enlace_.informa.linesForKey("17"))
-        view_.transition.push_back(cp1252::Decode(line));
+        view_.transition.push_back(cp1252::Decode(TrimRight(line)));
     touch(AssistantChanges::Lists);
     moveTo(C::PanelFP2, kTransitionLeftGM, 0);
     setVisible(C::PanelFP2, true);

@@ -1,3 +1,4 @@
 target_sources(velmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MapaEstrellas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/asistente.cpp
 )
