@@ -3,6 +3,7 @@
 #include "core/shared/settings_store.h"
 #include "ui/guidance/MapaEstrellas.h"
 #include "ui/guidance/asistente.h"
+#include "ui/guidance/formlomce.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
@@ -59,6 +60,11 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
              auto* dialog = new TForm4(c.enlace);
              c.notice.set(dialog);
              return dialog;
+         }},
+        {"TFlomce",
+         [](ScreenContext& c) -> QWidget* {
+             return new TFlomce(DiagramPlatform{
+                 c.enlace, c.pictures, [&c](std::string_view name) { return c.screen(name); }});
          }},
     };
     return factories;

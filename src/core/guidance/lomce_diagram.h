@@ -41,7 +41,7 @@ struct DiagramCaption {
 
 // The lines a button's panel shows: the informative lines of a key, or the heading and the
 // subject lines of one or two keys.
-struct DiagramPanel {
+struct DiagramKeys {
     bool subjects = false;
     int key = 0;
     int secondKey = 0;  // 0: none
@@ -54,7 +54,7 @@ struct DiagramElement {
     int step;    // 0: shown from the start; else the step that reveals it
     DiagramCaption caption{};
     DiagramGlyph glyph = DiagramGlyph::Info;
-    DiagramPanel panel{};
+    DiagramKeys panel{};
 };
 
 // The diagram's layout: Paneliti, right-aligned in the window, with its fourteen boxes, and the

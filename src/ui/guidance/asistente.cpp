@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QTimer>
 
@@ -42,7 +41,7 @@ void TextColour(QWidget* widget, PaletteColour colour) {
     widget->setPalette(colours);
 }
 
-// A fat arrow pointing right, towards the buttons its helicopter flies to.
+// The arrow of a step, pointing right, towards the buttons its helicopter flies to.
 class Arrow final : public QWidget {
   public:
     using QWidget::QWidget;
@@ -50,21 +49,7 @@ class Arrow final : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const double w = width() - 2;
-        const double h = height() - 2;
-        QPainterPath arrow;
-        arrow.moveTo(1, 1 + h * 0.3);
-        arrow.lineTo(1 + w * 0.55, 1 + h * 0.3);
-        arrow.lineTo(1 + w * 0.55, 1);
-        arrow.lineTo(1 + w, 1 + h / 2);
-        arrow.lineTo(1 + w * 0.55, 1 + h);
-        arrow.lineTo(1 + w * 0.55, 1 + h * 0.7);
-        arrow.lineTo(1, 1 + h * 0.7);
-        arrow.closeSubpath();
-        p.setPen(QPen(ToQColor(PaletteColour::White), 2));
-        p.setBrush(ToQColor(PaletteColour::Maroon));
-        p.drawPath(arrow);
+        PaintArrow(p, QRectF(rect()), false);
     }
 };
 

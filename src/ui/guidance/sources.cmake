@@ -1,4 +1,5 @@
 target_sources(velmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MapaEstrellas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/asistente.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/formlomce.cpp
 )

@@ -5,6 +5,7 @@
 #include <QRect>
 
 class QPainter;
+class QRectF;
 
 namespace velmora {
 
@@ -17,5 +18,9 @@ void TileImage(QPainter& painter, const QRect& area, const QImage& picture);
 // row's colour computed by the core (rounding halves to even).
 void GradientFill(QPainter& canvas, const QRect& rectangle, const QColor& first,
                   const QColor& second);
+
+// A fat arrow filling `area`, pointing left or right, in maroon with a white outline: the
+// arrows a student clicks to go on.
+void PaintArrow(QPainter& painter, const QRectF& area, bool pointsLeft);
 
 }  // namespace velmora
