@@ -76,8 +76,8 @@ constexpr AssistantPlace kLayout[] = {
     {C::BotRetroAsis, std::nullopt, {850, 704, 150, 36}, K::Button, std::nullopt},
 
     {C::PanelEso, std::nullopt, kPanel, K::Panel, kYellow},
-    {C::L41, C::PanelEso, {20, 6, 600, 30}, K::Title, std::nullopt},
-    {C::LabelCentro, C::PanelEso, {630, 6, 290, 30}, K::School, kYellow},
+    {C::L41, C::PanelEso, {20, 6, 420, 30}, K::Title, std::nullopt},
+    {C::LabelCentro, C::PanelEso, {450, 6, 470, 30}, K::School, kYellow},
     {C::p4, C::PanelEso, kPicture, K::Picture, std::nullopt},
     {C::LabelT1, C::p4, kBottomLabel, K::Label, kYellow},
     {C::LabelT2, C::p4, kMiddleLabel, K::Label, kYellow},
@@ -110,8 +110,8 @@ constexpr AssistantPlace kLayout[] = {
     {C::BotDiversi, C::PanelEso, Button(40 + 2 * kButtonPitch), K::Button, std::nullopt},
 
     {C::PanelBachi, std::nullopt, kPanel, K::Panel, kPeach},
-    {C::Lb1, C::PanelBachi, {20, 6, 600, 30}, K::Title, std::nullopt},
-    {C::LabelCentroB, C::PanelBachi, {630, 6, 290, 30}, K::School, kYellow},
+    {C::Lb1, C::PanelBachi, {20, 6, 420, 30}, K::Title, std::nullopt},
+    {C::LabelCentroB, C::PanelBachi, {450, 6, 470, 30}, K::School, kYellow},
     {C::Pb, C::PanelBachi, kPicture, K::Picture, std::nullopt},
     {C::LabelT5, C::Pb, kBottomLabel, K::Label, kYellow},
     {C::LabelT6, C::Pb, kMiddleLabel, K::Label, kYellow},
@@ -369,7 +369,11 @@ void Assistant::stopTimers() {
 
 void Assistant::FormCreate() {
     const InterfaceTexts& t = enlace_.texts;
-    const QString school = enlace_.settings.schoolName.trimmed();
+    // The school's name with the school year, as the section screens show it.
+    const QString year =
+        QString::fromLatin1(kSchoolYear.data(), static_cast<qsizetype>(kSchoolYear.size()));
+    const QString name = enlace_.settings.schoolName.trimmed();
+    const QString school = name.isEmpty() ? year : name + QStringLiteral(" - ") + year;
     view_.windowTitle = Shown(t[338] + "  ") + enlace_.settings.schoolName;
     auto caption = [&](C c, std::string_view bytes) { setCaption(c, Shown(bytes)); };
     auto hint = [&](C c, std::string_view bytes) { view_.hint[Index(c)] = Shown(bytes); };

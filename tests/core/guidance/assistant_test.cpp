@@ -89,7 +89,7 @@ class AssistantTest : public ::testing::Test {
 TEST_F(AssistantTest, CaptionsHintsAndStepTextsComeFromTheTextSlots) {
     EXPECT_EQ(enlace.hintPause.milliseconds(), 0);
     EXPECT_EQ(assistant.view().windowTitle.toStdString(), "texto 338  IES Miralbueno  ");
-    EXPECT_EQ(caption(C::LabelCentro), "IES Miralbueno");
+    EXPECT_EQ(caption(C::LabelCentro), "IES Miralbueno - 2020/21");
     EXPECT_EQ(caption(C::BDejar), "texto 587 texto 588");
     EXPECT_EQ(caption(C::BotFP), "de FP_GS a texto 46");
     EXPECT_EQ(caption(C::BotFP2), "de FP_GM a FP_GS");

@@ -69,7 +69,8 @@ constexpr const char* kStandIns[] = {"TForm8",   "TFormCon",   "TForm2", "TForm3
 
 class AssistantProgram : public Program {
   public:
-    explicit AssistantProgram(int language) : Program(language) {
+    explicit AssistantProgram(int language, const QString& school = {}) : Program(language) {
+        if (!school.isEmpty()) enlace->settings.schoolName = school;
         create({"Tform0", "TForm7", "TForm1", "TForm5", "TForm4"});
         const ScreenFinder find = [this](std::string_view name) { return context.screen(name); };
         for (const char* name : kStandIns) add(name, new StandIn(name, *enlace, find));
@@ -256,7 +257,9 @@ TEST_F(AssistantWalkTest, ClosingTheWindowLeavesForHomeAndAScreenNotBuiltKeepsTh
 class AssistantLanguageTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(AssistantLanguageTest, TextsFitTheirControls) {
-    AssistantProgram p(GetParam());
+    // A school with a long name: it is written smaller rather than cut.
+    AssistantProgram p(GetParam(),
+                       QStringLiteral("Instituto de Educación Secundaria Ramón y Cajal"));
     ASSERT_FALSE(p.enlace->stopFlag);
     const std::string language = std::to_string(GetParam());
     p.openFromMainMenu();
@@ -307,6 +310,10 @@ TEST_P(AssistantLanguageTest, TextsFitTheirControls) {
                     << ControlName(place.control);
             }
         }
+    }
+    for (const C school : {C::LabelCentro, C::LabelCentroB}) {
+        auto* label = static_cast<QLabel*>(p.assistant->control(school));
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width() - 4);
     }
     // The welcome passes whole through its box.
     auto* welcome = static_cast<QLabel*>(p.assistant->control(C::Textoinicio));
