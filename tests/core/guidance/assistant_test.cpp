@@ -9,6 +9,7 @@
 #include "support/recording_messages.h"
 #include "support/recording_sound.h"
 #include "support/temp_folder.h"
+#include "support/test_texts.h"
 
 namespace velmora {
 namespace {
@@ -32,23 +33,14 @@ class RecordingNavigation final : public MenuNavigation {
 class AssistantTest : public ::testing::Test {
   protected:
     AssistantTest() {
-        LineTable texts(InterfaceTexts::kTableSize, InterfaceTexts::kEntryCapacity);
-        for (int n = 1; n < InterfaceTexts::kTableSize; ++n)
-            texts.set(n, "texto " + std::to_string(n));
-        enlace.texts.Distribute(texts);
+        testing::NumberTexts(enlace.texts);
         enlace.settings.schoolName = QStringLiteral("IES Miralbueno  ");
         folder.write(QStringLiteral("motor.wav"), "RIFF");
-        informa({" 5Primera del PMAR", "17Del medio", " 5Segunda del PMAR", "50Otra clave",
-                 " 5Tercera del PMAR", "17al superior"});
+        testing::FillKeyedLines(enlace.informa,
+                                {" 5Primera del PMAR", "17Del medio", " 5Segunda del PMAR",
+                                 "50Otra clave", " 5Tercera del PMAR", "17al superior"});
         assistant.FormCreate();
         assistant.takeChanges();
-    }
-
-    void informa(const std::vector<std::string>& lines) {
-        LineTable& table = enlace.informa.table();
-        for (size_t k = 0; k < lines.size(); ++k)
-            table.set(static_cast<int>(k), PadToWidth(lines[k], KeyedLines::kWidth));
-        table.count = static_cast<int>(lines.size());
     }
 
     bool shown(C control) const { return assistant.visible(control); }

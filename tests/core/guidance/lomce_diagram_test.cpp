@@ -6,6 +6,7 @@
 #include "core/shared/enlace.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
+#include "support/test_texts.h"
 
 namespace velmora {
 namespace {
@@ -19,10 +20,7 @@ int Element(std::string_view name) {
 class LomceDiagramTest : public ::testing::Test {
   protected:
     LomceDiagramTest() {
-        LineTable texts(InterfaceTexts::kTableSize, InterfaceTexts::kEntryCapacity);
-        for (int n = 1; n < InterfaceTexts::kTableSize; ++n)
-            texts.set(n, "texto " + std::to_string(n));
-        enlace.texts.Distribute(texts);
+        testing::NumberTexts(enlace.texts);
         enlace.settings.schoolName = QStringLiteral("IES Miralbueno");
         std::vector<std::string> informa;
         for (int n = 1; n <= 54; ++n) informa.push_back("00 posicion " + std::to_string(n));
@@ -32,17 +30,11 @@ class LomceDiagramTest : public ::testing::Test {
         }
         for (const char* line : {" 5PMAR uno", "18Acceso al superior", " 5PMAR dos"})
             informa.push_back(line);
-        fill(enlace.informa, informa);
-        fill(enlace.materias,
-             {" 3  Troncales:", " 3-Lengua", "30Opciones", "14-Fisica", "10Comunes"});
+        testing::FillKeyedLines(enlace.informa, informa);
+        testing::FillKeyedLines(enlace.materias, {" 3  Troncales:", " 3-Lengua", "30Opciones",
+                                                  "14-Fisica", "10Comunes"});
         diagram.FormCreate();
         diagram.takeChanges();
-    }
-
-    static void fill(KeyedLines& keyed, const std::vector<std::string>& lines) {
-        for (size_t k = 0; k < lines.size(); ++k)
-            keyed.table().set(static_cast<int>(k), PadToWidth(lines[k], KeyedLines::kWidth));
-        keyed.table().count = static_cast<int>(lines.size());
     }
 
     bool shown(std::string_view name) const { return diagram.visible(Element(name)); }

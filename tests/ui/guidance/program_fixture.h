@@ -9,15 +9,10 @@
 #include "app/menu_routes.h"
 #include "app/screens.h"
 #include "core/shared/enlace.h"
-#include "core/shared/settings_store.h"
 #include "core/shared/shutdown.h"
-#include "core/shared/startup.h"
-#include "support/recording_messages.h"
 #include "support/recording_opener.h"
 #include "support/recording_sound.h"
 #include "ui/shared/qt_display.h"
-#include "ui/shared/roll_transition.h"
-#include "ui/shared/shared_pictures.h"
 #include "ui/university/degrees_fixture.h"
 
 namespace velmora::testing {
@@ -25,15 +20,9 @@ namespace velmora::testing {
 // The program's own start-up over the bundled data in one language, without the scene, with the
 // program's routes and screen factories; the tests create the screens they need by class name
 // and may add stand-ins for screens this build does not have.
-class Program {
+class Program : public BundledStartup {
   public:
-    explicit Program(int language = 0) {
-        RollTransition::SetDuration(0);
-        ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QString::number(language)},
-                         {pictures, 9});
-        enlace->settings.schoolName = QStringLiteral("IES Miralbueno   ");
-        routes.attach(context);
-    }
+    explicit Program(int language = 0) : BundledStartup(language) { routes.attach(context); }
     ~Program() {
         while (!created.empty()) created.pop_back();  // the last created goes first
     }
@@ -55,13 +44,6 @@ class Program {
     }
     QWidget* screen(const char* name) const { return context.screen(name); }
 
-    BundledCopy folder;
-    RecordingMessages messages;
-    std::unique_ptr<Enlace> enlace =
-        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.dataFolder));
-    std::unique_ptr<SettingsStore> store =
-        std::make_unique<SettingsStore>(folder.file(QStringLiteral("config/velmora.ini")));
-    SharedPictures pictures;
     QtDisplay display;
     NoticeSlot notice;
     CountingEnd end;

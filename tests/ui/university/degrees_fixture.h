@@ -130,15 +130,31 @@ class ScreenRoutes final : public MenuNavigation {
     QStringList opened;
 };
 
-// The program's start-up over the copied folder, in Castilian without the scene, and the three
-// screens of the walk: the star map, the degrees screen and the main menu.
-class DegreesProgram {
+// The program's shared loading over the bundled data (a copy where it lacks files) in one
+// language, without the scene, for a school with a name; transitions are immediate.
+class BundledStartup {
   public:
-    DegreesProgram() {
+    explicit BundledStartup(int language = 0) {
         RollTransition::SetDuration(0);
-        ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QStringLiteral("0")},
+        ShellStartupLoad(*enlace, *store, {QStringLiteral("N"), QString::number(language)},
                          {pictures, 9});
         enlace->settings.schoolName = QStringLiteral("IES Miralbueno   ");
+    }
+
+    BundledCopy folder;
+    RecordingMessages messages;
+    std::unique_ptr<Enlace> enlace =
+        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.dataFolder));
+    std::unique_ptr<SettingsStore> store =
+        std::make_unique<SettingsStore>(folder.file(QStringLiteral("config/velmora.ini")));
+    SharedPictures pictures;
+};
+
+// The program's start-up over the copied folder, in Castilian without the scene, and the three
+// screens of the walk: the star map, the degrees screen and the main menu.
+class DegreesProgram : public BundledStartup {
+  public:
+    DegreesProgram() {
         routes.find = [this](std::string_view name) -> QWidget* {
             if (name == "TForm1") return degrees.get();
             if (name == "TForm7") return stars.get();
@@ -156,13 +172,6 @@ class DegreesProgram {
                                                      opener, SettingsStore(store->file())});
     }
 
-    BundledCopy folder;
-    RecordingMessages messages;
-    std::unique_ptr<Enlace> enlace =
-        std::make_unique<Enlace>(messages, DataPaths::ForDataFolder(folder.dataFolder));
-    std::unique_ptr<SettingsStore> store =
-        std::make_unique<SettingsStore>(folder.file(QStringLiteral("config/velmora.ini")));
-    SharedPictures pictures;
     FixedDisplay display;
     AnsweringNotice notice;
     CountingEnd end;
