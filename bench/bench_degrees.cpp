@@ -1,6 +1,7 @@
-// The degrees screen's heaviest views on tables at their capacity (350 degrees with 125 offerings
-// each, 255 places, 100 groups, 250 professions), against the floor: the plainest loop that
-// touches the same table entries and produces the same number of texts.
+// The degrees screen's heaviest views and the cut-off window's thresholds on tables at their
+// capacity (350 degrees with 125 offerings each, 255 places, 100 groups, 250 professions),
+// against the floor: the plainest loop that touches the same table entries and produces the same
+// number of texts, or for the thresholds one pass over the same marks.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include "core/university/degrees_screen.h"
 #include "core/university/degrees_screen_trees.h"
 #include "core/university/where_to_study.h"
+#include "core/vocational/cutoff_window.h"
 #include "ratio.h"
 #include "support/recording_opener.h"
 #include "support/silent_messages.h"
@@ -187,6 +189,48 @@ void BM_AllDegreesList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AllDegreesList)->Unit(benchmark::kMicrosecond);
+
+// --- Cut-off thresholds ----------------------------------------------------------------------
+
+// A threshold button of the cut-off window: the qualifying offerings of every degree and the
+// rows of L. Argument: the button (0, 1, 2 for 6, 8 and 10 points).
+void BM_Threshold(benchmark::State& state) {
+    CapacityScreen& s = Screen();
+    CutOffWindow window(s.enlace, s.opener);
+    window.FormCreate();
+    void (CutOffWindow::*const buttons[])() = {&CutOffWindow::Buttoncorte6Click,
+                                               &CutOffWindow::Buttoncorte7Click,
+                                               &CutOffWindow::ButtonCorte8Click};
+    const auto button = buttons[state.range(0)];
+    for (auto _ : state) {
+        (window.*button)();
+        benchmark::DoNotOptimize(window.view().degreeRows.data());
+        window.takeChanges();
+    }
+    state.counters["rows"] = static_cast<double>(window.view().degreeRows.size());
+}
+BENCHMARK(BM_Threshold)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// The baseline: one pass over the same marks, counting those that reach the threshold.
+void BM_MarksPass(benchmark::State& state) {
+    const DegreeTables& t = Screen().enlace.degreeTables;
+    const int threshold = CutOffWindow::kThresholds[state.range(0)];
+    for (auto _ : state) {
+        int reached = 0;
+        for (int d = 1; d <= t.degreeCount(); ++d) {
+            const auto row = t.offerings.cutOffTenths.row(d);
+            if (row.empty()) continue;
+            for (const int mark : row.subspan(1, row.front()))
+                reached += mark != DegreeTables::kNoMark && mark >= threshold;
+        }
+        benchmark::DoNotOptimize(reached);
+    }
+}
+BENCHMARK(BM_MarksPass)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+const bench::RegisterComparison kSix({"threshold 6,0", "BM_Threshold/0", "BM_MarksPass/0", 4.0});
+const bench::RegisterComparison kEight({"threshold 8,0", "BM_Threshold/1", "BM_MarksPass/1", 4.0});
+const bench::RegisterComparison kTen({"threshold 10,0", "BM_Threshold/2", "BM_MarksPass/2", 4.0});
 
 const bench::RegisterComparison kUni({"BotUniClick, 125 offerings", "BM_BotUniClick", "BM_OfferingsFloor", 8.0});
 const bench::RegisterComparison kPlace({"degrees of the largest place", "BM_DegreesOfLargestPlace",

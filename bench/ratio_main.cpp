@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "ratio.h"
@@ -37,6 +38,10 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     velmora::bench::CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    // ./velmora.sh bench gathers the comparisons of every benchmark into one table: one
+    // tab-separated line each (label, ratio, goal) in the file it names.
+    std::FILE* summary = nullptr;
+    if (const char* path = std::getenv("VELMORA_BENCH_SUMMARY")) summary = std::fopen(path, "a");
     for (const auto& c : velmora::bench::Comparisons()) {
         const auto& values = c.counter.empty() ? reporter.times : reporter.counters;
         const std::string suffix = c.counter.empty() ? "" : "/" + c.counter;
@@ -48,7 +53,9 @@ int main(int argc, char** argv) {
         const double ratio = m->second / b->second;
         std::printf("%s: %.2fx the baseline (goal: at most %.1fx) %s\n", c.label.c_str(), ratio,
                     c.goal, ratio <= c.goal ? "ok" : "OVER GOAL");
+        if (summary) std::fprintf(summary, "%s\t%.2f\t%.1f\n", c.label.c_str(), ratio, c.goal);
     }
+    if (summary) std::fclose(summary);
     benchmark::Shutdown();
     return 0;
 }

@@ -16,7 +16,7 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
-from visuals import figures, icons, imagefile, maps, pictures, sound  # noqa: E402
+from visuals import figures, icons, imagefile, maps, pictures, scene, sound  # noqa: E402
 from visuals.raster import Canvas  # noqa: E402
 
 SOURCES = os.path.join(HERE, "sources")
@@ -57,7 +57,13 @@ def data_files():
         # White is the transparent colour of the two .bmp pictures that fly over other pictures.
         "heli.bmp": imagefile.bmp(icons.helicopter(SOURCES, 64, 64, white).rgb_rows()),
         "motor.wav": sound.motor(),
+        "segdxg1.DXG": scene_library(scene.library_a()),
+        "vector.DXG": scene_library(scene.library_b()),
     }
+
+
+def scene_library(images):
+    return imagefile.library([(name, frames, canvas.rgba_rows()) for name, frames, canvas in images])
 
 
 def picture_lists():

@@ -173,6 +173,7 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
                 const auto factory = factories.find(step.screen);
                 if (factory == factories.end()) break;  // a screen this build does not have yet
                 QWidget* screen = factory->second(context);
+                if (!screen) break;
                 created.emplace_back(screen);
                 context.screens.emplace(std::string(step.screen), screen);
                 display.adoptScreen(screen);

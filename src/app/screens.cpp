@@ -1,13 +1,17 @@
 #include "app/screens.h"
 
+#include <memory>
+
 #include "core/shared/settings_store.h"
 #include "ui/guidance/MapaEstrellas.h"
 #include "ui/guidance/asistente.h"
 #include "ui/guidance/formlomce.h"
+#include "ui/menu/animacion.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
 #include "ui/university/grados.h"
+#include "ui/vocational/pasarelaFP.h"
 
 namespace velmora {
 
@@ -34,11 +38,20 @@ QWidget* ScreenContext::screen(std::string_view name) const {
 
 const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
     static const std::map<std::string_view, ScreenFactory> factories = {
+        // Without its pictures the scene has said so and is not created: the plain main menu
+        // is then the home screen.
+        {"Tform9",
+         [](ScreenContext& c) -> QWidget* {
+             auto scene = std::make_unique<Tform9>(
+                 ScenePlatform{c.enlace, c.pictures, c.display, c.shutdown, c.navigation});
+             return scene->ready() ? scene.release() : nullptr;
+         }},
         {"Tform0",
          [](ScreenContext& c) -> QWidget* {
              return new Tform0(MenuPlatform{c.enlace, c.pictures, c.display, c.shutdown,
                                             c.navigation, c.opener, c.settingsStore});
          }},
+        {"TForm6", [](ScreenContext& c) -> QWidget* { return new TForm6(c.enlace, c.opener); }},
         {"TForm7", [](ScreenContext& c) -> QWidget* { return new TForm7(c.enlace, c.pictures); }},
         // Its set-up reads the degree tables; a missing file sets the stop flag, which the
         // start-up tests right after.

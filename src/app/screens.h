@@ -52,7 +52,7 @@ struct ScreenContext {
 };
 
 // Creates a screen, running its set-up. The screen is a top-level window with the class name as
-// its objectName.
+// its objectName; nullptr when the screen cannot run (the scene without its pictures).
 using ScreenFactory = std::function<QWidget*(ScreenContext&)>;
 
 // The screens this build has, by class name. The start-up creates them in its fixed order and

@@ -43,6 +43,13 @@ TEST_F(ProgramTest, StartsOnTheBundledDataAndReachesTheHomeScreen) {
     EXPECT_FALSE(errors.contains(QStringLiteral("Faltan ficheros"))) << errors.toStdString();
 }
 
+TEST_F(ProgramTest, StartsOnTheSceneWhenAnimationIsAskedFor) {
+    QString errors;
+    EXPECT_EQ(run({QStringLiteral("S")}, &errors), 0) << errors.toStdString();
+    EXPECT_FALSE(errors.contains(QStringLiteral("No funcionará la animación."))) << errors.toStdString();
+    EXPECT_FALSE(errors.contains(QStringLiteral("Faltan ficheros"))) << errors.toStdString();
+}
+
 TEST_F(ProgramTest, ASecondCopySaysSoAndEnds) {
     const QByteArray lock =
         QFile::encodeName(runtime.file(QStringLiteral("VelmoraWindows20_21.exe.lock")));

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The generator's own rules, case by case: how a cut-off mark becomes tenths and how an estimate
 is corrected, which answers a question may have, where the ranking heading stands, how
-data/README's mark counts and corrections are checked, and how the spell check cuts a line into
-words."""
+data/README's mark counts and corrections are checked, how the weighting documents are named,
+and how the spell check cuts a line into words."""
 
 import os
 import sys
@@ -269,6 +269,38 @@ class Questionnaires(unittest.TestCase):
                 heading = lines[32].rstrip() + ' ' * 9 + lines[31].rstrip()
                 ranking = lines[0].ljust(54)[:questionnaires.SCORE_COLUMN] + f'{7.5:4.1f}'
                 self.assertEqual(heading.index(lines[31].strip()), ranking.index('7.5') - 1)
+
+
+class WeightingDocuments(unittest.TestCase):
+    class Out:
+        def __init__(self):
+            self.files = []
+
+        def binary(self, path, data):
+            self.files.append(path)
+
+    @staticmethod
+    def data(*names):
+        data = universities.Data.__new__(universities.Data)
+        data.places = [{'key': f'u{k}', 'name': name, 'web': 'u.es', 'weighting': 'yes'}
+                       for k, name in enumerate(names)]
+        data.offered = []
+        return data
+
+    def test_one_document_per_university_named_after_it(self):
+        out = self.Out()
+        universities.write_weightings(out, self.data('Universidad de León', 'Universitat de Lleida'))
+        self.assertEqual(out.files, [os.path.join('pdf', 'Universidad de Leon.pdf'),
+                                     os.path.join('pdf', 'Universitat de Lleida.pdf')])
+
+    def test_names_the_panel_cannot_tell_apart_are_refused(self):
+        for case, names in [('the same name once accents go', ('Universidad de León',
+                                                                'Universidad de Leon')),
+                            ('the same name but for case', ('Universidad de Leon',
+                                                            'UNIVERSIDAD DE LEON')),
+                            ('a blank at the end', ('Universidad de Leon ',))]:
+            with self.subTest(case), self.assertRaises(SourceError):
+                universities.write_weightings(self.Out(), self.data(*names))
 
 
 class SpellCheckWords(unittest.TestCase):

@@ -424,10 +424,20 @@ def ascii_name(text):
 
 def write_weightings(out, data):
     """pdf/: for each university with public admission, the subjects that weigh 0,2 for each of
-    its degrees, as this data records them."""
+    its degrees, as this data records them. The weightings panel lists them by file name, so
+    each university needs a name of its own that reads as written."""
+    written = {}
     for p in data.places:
         if p['weighting'] != 'yes':
             continue
+        stem = ascii_name(p['name'])
+        name = stem + '.pdf'
+        if not stem or stem != stem.strip() or '/' in stem:
+            raise SourceError(f'places.tsv: {p["key"]}: "{name}" cannot name a weighting document')
+        if name.lower() in written:
+            raise SourceError(f'places.tsv: {p["key"]} and {written[name.lower()]} would share '
+                              f'the weighting document "{name}"')
+        written[name.lower()] = p['key']
         doc = Document(f'Ponderaciones 2020/21 - {p["name"]}')
         doc.title_line(p['name'])
         doc.heading('Parámetros de ponderación de la fase de admisión, curso 2020/21')
@@ -448,7 +458,7 @@ def write_weightings(out, data):
                     data.subjects[s - 1]['cas'] for s in subjects if s) + '.'
             doc.heading(degree['cas'])
             doc.paragraph(text)
-        out.binary(os.path.join('pdf', ascii_name(p['name']) + '.pdf'), doc.to_bytes())
+        out.binary(os.path.join('pdf', name), doc.to_bytes())
 
 
 def generate(out):

@@ -29,9 +29,10 @@ def _joint(origin, length, degrees):
     return (origin[0] + length * math.sin(a), origin[1] + length * math.cos(a))
 
 
-def walker(phase, size=(56, 168), colours=None, cap=False, m=None):
+def walker(phase, size=(56, 168), colours=None, cap=False, m=None, face=True):
     """One frame of a figure walking to the right, seen from the side; `phase` 0..1 over a
-    stride. The figure stands 160 units tall with its feet on the bottom of the frame."""
+    stride. The figure stands 160 units tall with its feet on the bottom of the frame. Without
+    `face` she is turned away from the viewer: hair where the eye and mouth were."""
     c = dict(skin=SKIN, hair=HAIR, shirt=SHIRT, shirt_shade=SHIRT_SHADE, legs=JEANS,
              legs_shade=JEANS_SHADE, shoes=SHOES, bag=BAG, bag_shade=BAG_SHADE)
     c.update(colours or {})
@@ -86,8 +87,11 @@ def walker(phase, size=(56, 168), colours=None, cap=False, m=None):
         canvas.fill([geo.apply_all(m, hair)], c["hair"])
         tail = geo.capsule((19, 12 - bob), (12 - 2 * math.sin(t), 28 - bob), 3.6)
         canvas.fill([geo.apply_all(m, tail)], c["hair"])
-    canvas.fill([geo.apply_all(m, geo.ellipse(36, 15 - bob, 1.6, 1.8))], EYE)
-    canvas.fill([geo.apply_all(m, geo.capsule((35, 22 - bob), (38, 21.5 - bob), 0.8))], (190, 80, 80))
+    if face:
+        canvas.fill([geo.apply_all(m, geo.ellipse(36, 15 - bob, 1.6, 1.8))], EYE)
+        canvas.fill([geo.apply_all(m, geo.capsule((35, 22 - bob), (38, 21.5 - bob), 0.8))], (190, 80, 80))
+    else:
+        canvas.fill([geo.apply_all(m, geo.ellipse(33, 14 - bob, 9, 10))], c["hair"])
     # near arm on top
     arm(-swing, c["shirt"], c["skin"])
     return canvas
@@ -167,4 +171,61 @@ def portrait(size=(64, 96), background=(255, 255, 255)):
     f(geo.ellipse(43, 42, 3, 2), (250, 180, 170))
     f([(14, 74), (32, 79), (50, 74), (50, 94), (32, 99), (14, 94)], (0, 0, 128))  # book
     f([(31, 78), (33, 78), (33, 98), (31, 98)], (255, 255, 255))
+    return canvas
+
+
+def front_walker(phase, size=(72, 168), back=False):
+    """One frame of the girl walking toward the viewer (or away from him, `back`): the legs
+    take turns to reach lower and the arms swing, over a stride `phase` 0..1. Same proportions
+    as `walker`, feet on the bottom of the frame."""
+    w, h = size
+    canvas = Canvas(w, h)
+    s = (h - 4) / 164.0
+    m = (s, 0.0, 0.0, s, w / 2.0 - 28 * s, h - 2 - 164 * s)
+    t = 2 * math.pi * phase
+    lift = math.sin(t)
+    bob = 1.5 * abs(math.cos(t))
+
+    def leg(x, reach, colour):
+        hip = (x, 90.0 - bob)
+        knee = (x, 126.0 - bob + reach * 0.4)
+        ankle = (x, 160.0 - bob + reach)
+        _limb(canvas, hip, knee, 6.0, colour, m)
+        _limb(canvas, knee, ankle, 5.0, colour, m)
+        foot = geo.rounded_rect(x - 5, ankle[1] - 2, 10, 6 if back else 8, 3)
+        canvas.fill([geo.apply_all(m, foot)], SHOES)
+
+    def arm(x, side, swing, upper, lower):
+        shoulder = (x, 38.0 - bob)
+        elbow = (x + side * 3, 62.0 - bob - swing)
+        hand = (x + side * 4, 84.0 - bob - 2 * swing)
+        _limb(canvas, shoulder, elbow, 4.6, upper, m)
+        _limb(canvas, elbow, hand, 3.8, lower, m)
+        canvas.fill([geo.apply_all(m, geo.ellipse(hand[0], hand[1], 3.6, 3.6))], SKIN)
+
+    # the leg that steps forward reaches lower (nearer the viewer) in a front view
+    near = 1 if back else -1
+    leg(23.0, -3 + 3 * near * lift, JEANS_SHADE if lift > 0 else JEANS)
+    leg(33.0, -3 - 3 * near * lift, JEANS if lift > 0 else JEANS_SHADE)
+    body = [(16, 34 - bob), (40, 34 - bob), (42, 60 - bob), (40, 92 - bob), (16, 92 - bob), (14, 60 - bob)]
+    canvas.fill([geo.apply_all(m, body)], SHIRT)
+    canvas.fill([geo.apply_all(m, geo.rect(16, 84 - bob, 24, 8))], JEANS)
+    arm(14.0, -1, 4 * lift, SHIRT_SHADE, SKIN_SHADE)
+    arm(42.0, 1, -4 * lift, SHIRT_SHADE, SKIN_SHADE)
+    canvas.fill([geo.apply_all(m, geo.rect(24, 26 - bob, 8, 10))], SKIN)
+    if back:
+        canvas.fill([geo.apply_all(m, geo.ellipse(28, 16 - bob, 11.5, 12))], HAIR)
+        canvas.fill([geo.apply_all(m, geo.capsule((28, 14 - bob), (28 + 2 * lift, 32 - bob), 3.8))], HAIR)
+        canvas.fill([geo.apply_all(m, geo.rounded_rect(15, 38 - bob, 26, 34, 6))], BAG)
+        canvas.fill([geo.apply_all(m, geo.rounded_rect(19, 54 - bob, 18, 13, 3))], BAG_SHADE)
+    else:
+        canvas.fill([geo.apply_all(m, geo.capsule((18, 38 - bob), (16, 62 - bob), 2.0))], BAG_SHADE)
+        canvas.fill([geo.apply_all(m, geo.capsule((38, 38 - bob), (40, 62 - bob), 2.0))], BAG_SHADE)
+        canvas.fill([geo.apply_all(m, geo.ellipse(28, 16 - bob, 11, 12))], SKIN)
+        hair = [(16, 20 - bob), (17, 8 - bob), (24, 3 - bob), (32, 3 - bob), (39, 8 - bob), (40, 20 - bob),
+                (36, 11 - bob), (28, 9 - bob), (20, 11 - bob)]
+        canvas.fill([geo.apply_all(m, hair)], HAIR)
+        canvas.fill([geo.apply_all(m, geo.ellipse(24, 16 - bob, 1.6, 1.8))], EYE)
+        canvas.fill([geo.apply_all(m, geo.ellipse(32, 16 - bob, 1.6, 1.8))], EYE)
+        canvas.fill([geo.apply_all(m, geo.capsule((26, 22 - bob), (30, 22 - bob), 0.8))], (190, 80, 80))
     return canvas

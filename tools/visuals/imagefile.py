@@ -121,3 +121,29 @@ def wav(samples, rate):
     if len(data) % 2:
         body += b"\x00"
     return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+LIBRARY_MAGIC = b"VLMIMGS1"
+
+
+def library(images):
+    """An image library of the program's own format: the images by name, each a PNG.
+
+        "VLMIMGS1", image count (u32)
+        per image: name length (u8), name (ASCII), frame width (u16), height (u16),
+                   frames (u16, side by side in the picture), PNG length (u32), PNG
+
+    Integers are little-endian. `images`: [(name, frames, rgba rows)], written in that order.
+    """
+    out = bytearray(LIBRARY_MAGIC)
+    out += struct.pack("<I", len(images))
+    for name, frames, rows in images:
+        encoded = name.encode("ascii")
+        picture = png(rows, alpha=True)
+        width = len(rows[0])
+        if width % frames:
+            raise ValueError("%s: width %d is not %d frames" % (name, width, frames))
+        out += struct.pack("<B", len(encoded)) + encoded
+        out += struct.pack("<HHHI", width // frames, len(rows), frames, len(picture))
+        out += picture
+    return bytes(out)

@@ -136,14 +136,20 @@ def rotulon():
     return c
 
 
+def speech_bubble(size, body, radius, tail, inner_tail, outline):
+    """A white speech bubble with a 2-pixel outline: `body` (x, y, w, h) with rounded corners of
+    `radius`, and its tail, outside and inside the outline."""
+    c = Canvas(*size)
+    x, y, w, h = body
+    c.fill([geo.rounded_rect(x, y, w, h, radius), tail], outline)
+    c.fill([geo.rounded_rect(x + 2, y + 2, w - 4, h - 4, radius - 2), inner_tail], (255, 255, 255))
+    return c
+
+
 def bocadillo():
     """The main menu's speech bubble, 195 x 140, pointing down to the girl at its left."""
-    c = Canvas(195, 140)
-    body = geo.rounded_rect(2, 2, 190, 116, 22)
-    tail = [(30, 110), (60, 110), (14, 138)]
-    c.fill([body, tail], (110, 110, 110))
-    c.fill([geo.rounded_rect(4, 4, 186, 112, 20), [(33, 108), (57, 108), (18, 133)]], (255, 255, 255))
-    return c
+    return speech_bubble((195, 140), (2, 2, 190, 116), 22, [(30, 110), (60, 110), (14, 138)],
+                         [(33, 108), (57, 108), (18, 133)], (110, 110, 110))
 
 
 # --- the splash ---

@@ -1,7 +1,6 @@
 #include "core/menu/configuration.h"
 
-#include <QFileInfo>
-
+#include "core/menu/scene_images.h"
 #include "core/shared/cp1252.h"
 #include "core/shared/data_paths.h"
 #include "core/shared/enlace.h"
@@ -26,8 +25,7 @@ QString Configuration::LanguageName(int code) {
 
 void Configuration::open() {
     language_ = enlace_.settings.languageCode;
-    animationRow_ = QFileInfo(enlace_.paths.dataFile(QStringLiteral("segdxg1.DXG"))).isFile() &&
-                    QFileInfo(enlace_.paths.dataFile(QStringLiteral("vector.DXG"))).isFile();
+    animationRow_ = SceneLibrariesPresent(enlace_.paths);
     animation_ = enlace_.settings.animation;
     visible_ = true;
 }

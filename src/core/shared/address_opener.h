@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace velmora {
 
@@ -10,6 +11,9 @@ class AddressOpener {
 public:
     virtual ~AddressOpener() = default;
     virtual void open(const QString& address) = 0;
+    // A document (a file path) in its default viewer. `failed` is called, at once or once the
+    // system has tried, when nothing could open it.
+    virtual void openDocument(const QString& path, std::function<void()> failed) = 0;
 };
 
 }  // namespace velmora

@@ -97,13 +97,12 @@ constexpr CatalogueEntry kCatalogue[] = {
 
 // The set-ups this build runs. A screen adds its class here when it lands, and with it its files
 // become required.
-constexpr std::array<std::string_view, 4> kBuiltLoaders = {"start-up", "Tform0", "TForm7",
-                                                           "TForm1"};
+constexpr std::array<std::string_view, 5> kBuiltLoaders = {"start-up", "Tform0", "TForm7",
+                                                           "TForm1", "Tform9"};
 
 // Files this build does not read yet even where their set-up runs: the sounds, image libraries
 // and files of their own format join with the code that reads them.
-constexpr std::array<ReaderKind, 4> kKindsNotReadYet = {Sound, ImageLibrary, OwnFormat,
-                                                        Documents};
+constexpr std::array<ReaderKind, 3> kKindsNotReadYet = {Sound, OwnFormat, Documents};
 // The files of their own format whose parser this build has.
 constexpr std::array<std::string_view, 7> kOwnFormatsRead = {
     "cursespe", "comarcas", "comarcasm", "activida", "profesio", "fracortas", "fralargas"};

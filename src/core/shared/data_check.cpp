@@ -7,6 +7,8 @@
 
 #include "core/guidance/questionnaire_check.h"
 #include "core/menu/courses.h"
+#include "core/menu/image_library.h"
+#include "core/menu/scene_images.h"
 #include "core/shared/catalogue.h"
 #include "core/shared/cp1252.h"
 #include "core/shared/data_error.h"
@@ -226,6 +228,13 @@ private:
             case ReaderKind::DegreeLists: {
                 auto offerings = std::make_unique<DegreeOfferings>();
                 readers.ReadDegreeLists(path, degreeCount(languageCode), *offerings);
+                break;
+            }
+            case ReaderKind::ImageLibrary: {
+                const SceneLibrary library =
+                    QLatin1String(entry.file) == SceneLibraryFile(SceneLibrary::A) ? SceneLibrary::A
+                                                                                   : SceneLibrary::B;
+                RequireSceneImages(library, ImageLibrary::Read(path), path);
                 break;
             }
             case ReaderKind::RegionGrids: {

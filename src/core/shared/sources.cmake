@@ -6,6 +6,7 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/data_error.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data_paths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/display_mode.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/documents.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/enlace.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fields.cpp

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,6 +63,11 @@ public:
     T at(int row, int column) const {
         if (!contains(row, column)) return T{};
         return cells_[index(row, column)];
+    }
+    // Row r's cells, columns 0..columns()-1; empty outside the table. For scans of whole rows.
+    std::span<const T> row(int r) const {
+        if (r < 0 || r > rows_) return {};
+        return {cells_.data() + index(r, 0), static_cast<size_t>(columns_)};
     }
     // Writable cell; callers check bounds with contains() first.
     T& cell(int row, int column) { return cells_[index(row, column)]; }

@@ -186,7 +186,15 @@ void DegreesScreen::setSelLines(std::vector<std::string> lines) {
     state_.selLines = std::move(lines);
     view_.selRows.clear();
     view_.selRows.reserve(state_.selLines.size());
-    for (const std::string& line : state_.selLines) view_.selRows.push_back(Text(line));
+    for (const std::string& line : state_.selLines) {
+        Cell cell;
+        cell.text = Text(line);
+        if (!line.empty() && line[0] == '-') {
+            cell.kind = RowKind::Heading;
+            cell.colour = ColourOf(PaletteColour::Maroon);
+        }
+        view_.selRows.push_back(std::move(cell));
+    }
     touch(DegreesChanges::SelRows);
 }
 

@@ -12,6 +12,7 @@
 namespace velmora {
 
 class AddressOpener;
+class CutOffWindow;
 class Enlace;
 class Shutdown;
 
@@ -64,6 +65,7 @@ struct DegreesState {
     // Lines collected for the degree report while printCollect is set.
     std::vector<std::string> printLines;
     int whereToStudyStart = 0;  // index in printLines of the where-to-study section
+    int requirementsStart = 0;  // index in printLines of the requirements section
 };
 
 // The model of the degrees screen TForm1: its menu, the degree browser (branches, the grouped
@@ -145,6 +147,15 @@ public:
     void starMapScrollTo(int row) override;
     void starMapDoublesCommunity(int community) override;
 
+    // --- Requirements and the cut-off window (requirements.cpp) ---------------------------
+    // The window of cut-off marks and weighting documents (created before this screen).
+    void attachCutOffWindow(CutOffWindow* window);
+    void BotReqClick();
+    // Hand-over to the cut-off window on its cut-off panel, or on its weightings panel; this
+    // screen hides itself and the window shows it again when closed.
+    void BotCorteMouseUp();
+    void BotPondeMouseUp();
+
 private:
     // Counts nested handler calls so that the listener hears of the changes once, when the
     // outermost handler returns.
@@ -177,10 +188,12 @@ private:
     void touch(DegreesChanges::Part part) { changes_.parts |= part; }
     void showDetailButtons();
     void showPlaces();
+    void handOverToCutOffWindow(bool weightings);
 
     Enlace& enlace_;
     AddressOpener& opener_;
     StarMap* starMap_ = nullptr;
+    CutOffWindow* cutOffWindow_ = nullptr;
     DegreesState state_;
     DegreesView view_;
     DegreesChanges changes_;

@@ -150,8 +150,8 @@ struct DegreesView {
     // listgrados: column 0 the name, column 1 "+" for a degree with specific titles.
     std::vector<GridRow> degreeRows;
     std::vector<TreeNode> tree;
-    // ListSel: plain rows.
-    std::vector<QString> selRows;
+    // ListSel: rows written at the left, those starting with "-" in maroon.
+    std::vector<Cell> selRows;
     // ListComunidad: rows 17 pixels high.
     std::vector<Cell> communityRows;
     // GridNotas.
@@ -204,10 +204,12 @@ struct DegreesChanges {
     bool repaintTree = false;
     // Empty RichSalidas (its text belongs to the profile view).
     bool clearRichSalidas = false;
+    // Hide the screen: another window takes its place.
+    bool hideScreen = false;
 
     bool any() const {
         return parts != 0 || !scrolls.empty() || focus || panelSelTransition || repaintTree ||
-               clearRichSalidas;
+               clearRichSalidas || hideScreen;
     }
     bool has(Part part) const { return (parts & part) != 0; }
 };

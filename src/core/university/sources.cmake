@@ -5,5 +5,6 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/degree_tables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen_trees.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/requirements.cpp
   ${CMAKE_CURRENT_LIST_DIR}/where_to_study.cpp
 )

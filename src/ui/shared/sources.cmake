@@ -1,11 +1,13 @@
 target_sources(velmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/aviso.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bienvenidaU.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hand_over.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hintU.cpp
   ${CMAKE_CURRENT_LIST_DIR}/look.cpp
   ${CMAKE_CURRENT_LIST_DIR}/picture_lists.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_address_opener.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_display.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_messages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_sound.cpp

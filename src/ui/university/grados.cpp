@@ -25,6 +25,7 @@
 #include "ui/shared/shadow_label.h"
 #include "ui/university/grados_cells.h"
 #include "ui/university/grados_layout.h"
+#include "ui/vocational/pasarelaFP.h"
 
 namespace velmora {
 namespace {
@@ -90,6 +91,11 @@ void TForm1::FormCreate() {
         model_->attachStarMap(&platform_.starMap->model());
         platform_.starMap->setCompanion(this);
     }
+    if (auto* cutOff =
+            qobject_cast<TForm6*>(platform_.screen ? platform_.screen("TForm6") : nullptr)) {
+        model_->attachCutOffWindow(&cutOff->model());
+        cutOff->setOwner(this);
+    }
 
     paintFrame();
     createMenu();
@@ -131,6 +137,9 @@ void TForm1::connectControls() {
     click(BotUni, &DegreesScreen::BotUniClick);
     click(BotRetroceder, &DegreesScreen::BotRetrocederClick);
     click(BotIntUni, &DegreesScreen::BotIntUniMouseUp);
+    click(BotReq, &DegreesScreen::BotReqClick);
+    click(BotCorte, &DegreesScreen::BotCorteMouseUp);
+    click(BotPonde, &DegreesScreen::BotPondeMouseUp);
     connect(BotMenuRetro, &QPushButton::clicked, this,
             [this] { leave(model_->BotMenuRetroClick()); });
 
@@ -183,7 +192,7 @@ void TForm1::apply(const DegreesChanges& changes) {
     if (changes.has(DegreesChanges::Tree)) fillTree();
     if (changes.has(DegreesChanges::SelRows))
         fillRows(ListSel, static_cast<int>(view.selRows.size()),
-                 [&view](int row, int) { return view.selRows[static_cast<size_t>(row)]; });
+                 [&view](int row, int) { return view.selRows[static_cast<size_t>(row)].text; });
     if (changes.has(DegreesChanges::CommunityRows))
         fillRows(ListComunidad, static_cast<int>(view.communityRows.size()), [&view](int row, int) {
             return view.communityRows[static_cast<size_t>(row)].text;
@@ -235,6 +244,7 @@ void TForm1::apply(const DegreesChanges& changes) {
             });
         }
     }
+    if (changes.hideScreen) hide();
     applying_ = false;
     const DegreesChanges later = model_->takeChanges();
     if (later.any()) apply(later);

@@ -16,6 +16,7 @@
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
 #include "core/university/degrees_screen.h"
+#include "ui/shared/controls.h"
 #include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
@@ -31,83 +32,6 @@ namespace {
 
 QString Name(const char* name) {
     return QString::fromLatin1(name);
-}
-
-void Paint(QWidget* widget, PaletteColour background, PaletteColour text = PaletteColour::Black) {
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::Window, ToQColor(background));
-    colours.setColor(QPalette::Base, ToQColor(background));
-    colours.setColor(QPalette::WindowText, ToQColor(text));
-    colours.setColor(QPalette::Text, ToQColor(text));
-    widget->setPalette(colours);
-    widget->setAutoFillBackground(true);
-}
-
-QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(Name(name));
-    panel->setGeometry(geometry);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    panel->setLineWidth(2);
-    Paint(panel, PaletteColour::PaleBlue, PaletteColour::Navy);
-    return panel;
-}
-
-// Every button: Arial 10 in black (its pointing hand comes from the model with the others).
-QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(Name(name));
-    button->setGeometry(geometry);
-    button->setFont(ArialFont(10));
-    QPalette colours = button->palette();
-    colours.setColor(QPalette::ButtonText, Qt::black);
-    button->setPalette(colours);
-    return button;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(Name(name));
-    label->setGeometry(geometry);
-    label->setFont(ArialFont(10));
-    return label;
-}
-
-// Lists and grids: Arial 10 on light peach.
-QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(Name(name));
-    list->setGeometry(geometry);
-    list->setFont(ArialFont(10));
-    list->setUniformItemSizes(true);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Paint(list, PaletteColour::LightPeach);
-    return list;
-}
-
-QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second) {
-    auto* grid = new QTableWidget(0, 2, parent);
-    grid->setObjectName(Name(name));
-    grid->setGeometry(geometry);
-    grid->setFont(ArialFont(10));
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-    grid->setShowGrid(false);
-    grid->setWordWrap(false);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    grid->horizontalHeader()->setMinimumSectionSize(1);
-    grid->setColumnWidth(0, first);
-    grid->setColumnWidth(1, second);
-    grid->setMouseTracking(true);
-    Paint(grid, PaletteColour::LightPeach);
-    return grid;
 }
 
 template <typename Row>
@@ -238,7 +162,11 @@ void TForm1::createDetail() {
 
     PanelSel = MakePanel(this, "PanelSel", kPanelSel);
     const QRect content(10, 10, PanelSel->width() - 20, kDetailHeight);
+    const DegreesView& view = model_->view();
     ListSel = MakeList(PanelSel, "ListSel", content);
+    ListSel->setItemDelegate(new ModelCells(
+        DegreesRowIcons(), [&view](int row, int) { return CellOf(view.selRows, row); },
+        kGridRowHeight, ListSel));
     listSel2 = MakeList(PanelSel, "listSel2", content);
     RichSalidas = new QTextEdit(PanelSel);
     RichSalidas->setObjectName(Name("RichSalidas"));
@@ -248,7 +176,6 @@ void TForm1::createDetail() {
     Paint(RichSalidas, PaletteColour::LightPeach);
     GridNotas = MakeGrid(PanelSel, "GridNotas", content, DegreesScreen::kGridColumnWidths[0],
                          DegreesScreen::kGridColumnWidths[1]);
-    const DegreesView& view = model_->view();
     GridNotas->setItemDelegate(new ModelCells(
         DegreesRowIcons(),
         [&view](int row, int column) { return CellOf(view.gridRows, row, column); }, kGridRowHeight,

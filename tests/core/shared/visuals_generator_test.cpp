@@ -47,7 +47,7 @@ TEST(VisualsGeneratorTest, RegeneratingWritesTheCommittedFilesAgain) {
             ++compared;
         }
     }
-    EXPECT_EQ(compared, 15 + 8);
+    EXPECT_EQ(compared, 17 + 8);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "core/university/degree_load.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
+#include "support/param_names.h"
 
 namespace velmora {
 namespace {
@@ -132,7 +133,8 @@ TEST_P(BundledDegreeDataTest, HasEveryCaseTheScreensShow) {
     EXPECT_GE(doubleCommunities.size(), 5u);
 }
 
-INSTANTIATE_TEST_SUITE_P(FourLanguages, BundledDegreeDataTest, ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(FourLanguages, BundledDegreeDataTest, ::testing::Values(0, 1, 2, 3),
+                         testing::ByLanguage());
 
 TEST(BundledDegreeCheckTest, TheDegreeRulesHoldOnTheBundledFolder) {
     if (!QFileInfo(kBundled + QStringLiteral("lugar")).isFile())

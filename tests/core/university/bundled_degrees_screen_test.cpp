@@ -12,6 +12,7 @@
 #include "core/university/where_to_study.h"
 #include "support/recording_messages.h"
 #include "support/recording_opener.h"
+#include "support/param_names.h"
 
 namespace velmora {
 namespace {
@@ -92,7 +93,8 @@ TEST_P(BundledDegreesScreenTest, EveryPlaceListsItsDegreesAndEveryTreeBuilds) {
     EXPECT_FALSE(TreeByItinerary(tables()).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, BundledDegreesScreenTest, ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Languages, BundledDegreesScreenTest, ::testing::Values(0, 1, 2, 3),
+                         testing::ByLanguage());
 
 }  // namespace
 }  // namespace velmora

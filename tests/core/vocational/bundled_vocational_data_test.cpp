@@ -9,6 +9,7 @@
 #include "core/vocational/vocational_load.h"
 #include "core/vocational/vocational_queries.h"
 #include "support/recording_messages.h"
+#include "support/param_names.h"
 
 namespace velmora {
 namespace {
@@ -100,7 +101,8 @@ TEST_P(BundledVocationalDataTest, CataloniaAndMadridCentresHaveAreaCodes) {
     for (int z = 1; z <= 28; ++z) EXPECT_FALSE(t().madridZones.zoneLines[z].empty()) << z;
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, BundledVocationalDataTest, ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Languages, BundledVocationalDataTest, ::testing::Values(0, 1, 2, 3),
+                         testing::ByLanguage());
 
 }  // namespace
 }  // namespace velmora

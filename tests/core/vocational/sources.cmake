@@ -1,5 +1,6 @@
 target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/bundled_vocational_data_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cutoff_window_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vocational_check_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vocational_fixture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vocational_load_test.cpp

@@ -6,6 +6,7 @@
 
 #include "core/shared/data_paths.h"
 #include "core/vocational/vocational_fixture.h"
+#include "support/param_names.h"
 
 namespace velmora {
 namespace {
@@ -65,6 +66,11 @@ struct Broken {
     const char* file;  // the end of the path of the problem expected
     int line;
 };
+
+// Shown by the test runner for the case's parameter.
+void PrintTo(const Broken& broken, std::ostream* out) {
+    *out << broken.what;
+}
 
 class BrokenFolderTest : public ::testing::TestWithParam<Broken> {};
 
@@ -266,7 +272,7 @@ const Broken kBroken[] = {
      "galego/reqfp", 0},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rules, BrokenFolderTest, ::testing::ValuesIn(kBroken));
+INSTANTIATE_TEST_SUITE_P(Rules, BrokenFolderTest, ::testing::ValuesIn(kBroken), testing::ByWhat());
 
 }  // namespace
 }  // namespace velmora

@@ -18,6 +18,7 @@
 #include "core/shared/settings_store.h"
 #include "core/shared/shutdown.h"
 #include "core/shared/startup.h"
+#include "support/fake_shell.h"
 #include "support/recording_messages.h"
 #include "support/recording_opener.h"
 #include "support/temp_folder.h"
@@ -27,36 +28,9 @@
 #include "ui/shared/roll_transition.h"
 #include "ui/shared/shared_pictures.h"
 #include "ui/university/grados.h"
+#include "ui/vocational/pasarelaFP.h"
 
 namespace velmora::testing {
-
-class FixedDisplay final : public Display {
-  public:
-    DisplayMode current() const override { return {1024, 768, 32}; }
-    std::optional<DisplayMode> mode(int) const override { return std::nullopt; }
-    void switchTo(const DisplayMode&, bool) override {}
-    void restore() override {}
-};
-
-// The notice dialog, answering as told and keeping the questions.
-class AnsweringNotice final : public Notice {
-  public:
-    bool question(const QString& text) override {
-        asked << text;
-        return answer;
-    }
-    std::optional<QString> askName(const QString&, const QString&) override { return std::nullopt; }
-    QStringList asked;
-    bool answer = false;
-};
-
-class CountingEnd final : public ProgramEnd {
-  public:
-    void showHome() override { ++homes; }
-    void end() override { ++ended; }
-    int homes = 0;
-    int ended = 0;
-};
 
 // The vocational files the degrees screen's set-up also reads.
 inline const std::vector<const char*>& VocationalFiles() {
@@ -82,6 +56,7 @@ class BundledCopy : public TempFolder {
         }
         dataFolder = path();
         copyFiles(bundled, QString());
+        copyFiles(QDir(bundled.filePath(QStringLiteral("pdf"))), QStringLiteral("pdf/"));
         for (const QString& language : {QStringLiteral("cas"), QStringLiteral("catVal"),
                                         QStringLiteral("galego"), QStringLiteral("euskera")})
             copyFiles(QDir(bundled.filePath(language)), language + QLatin1Char('/'));
@@ -157,14 +132,17 @@ class DegreesProgram : public BundledStartup {
     DegreesProgram() {
         routes.find = [this](std::string_view name) -> QWidget* {
             if (name == "TForm1") return degrees.get();
+            if (name == "TForm6") return cutOff.get();
             if (name == "TForm7") return stars.get();
             if (name == "Tform0") return menu.get();
             return nullptr;
         };
     }
 
-    // Creates the screens in the start-up's order: the star map before the degrees screen.
+    // Creates the screens in the start-up's order: the cut-off window and the star map before
+    // the degrees screen.
     void createScreens() {
+        cutOff = std::make_unique<TForm6>(*enlace, opener);
         stars = std::make_unique<TForm7>(*enlace, pictures);
         degrees = std::make_unique<TForm1>(
             DegreesPlatform{*enlace, pictures, shutdown, opener, stars.get(), routes.find});
@@ -178,6 +156,7 @@ class DegreesProgram : public BundledStartup {
     Shutdown shutdown{*enlace, display, notice, end};
     RecordingOpener opener;
     ScreenRoutes routes;
+    std::unique_ptr<TForm6> cutOff;
     std::unique_ptr<TForm7> stars;
     std::unique_ptr<TForm1> degrees;
     std::unique_ptr<Tform0> menu;
