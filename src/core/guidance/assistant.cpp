@@ -37,7 +37,6 @@ constexpr std::array<std::string_view, kAssistantControlCount> kNames = {
 
 constexpr Rgb kPeach{241, 217, 192};
 constexpr Rgb kYellow{255, 255, 157};
-constexpr Rgb kListColour = ColourOf(PaletteColour::LightYellow);
 
 // The step boxes and labels, the arrows and the helicopter's start, in one place so that the
 // flight ends beside the buttons it leads to.
@@ -148,7 +147,7 @@ constexpr AssistantPlace kLayout[] = {
      C::PanelDiversifi,
      {4, 4, kDiversification.width() - 8, 166},
      K::List,
-     kListColour},
+     std::nullopt},
     {C::BotCerrar, C::PanelDiversifi, {208, 174, 68, 24}, K::Button, std::nullopt},
     {C::PanelFP2,
      std::nullopt,
@@ -159,7 +158,7 @@ constexpr AssistantPlace kLayout[] = {
      C::PanelFP2,
      {4, 4, kTransition.width() - 8, kTransition.height() - 36},
      K::List,
-     kListColour},
+     std::nullopt},
     {C::BotCerrar2,
      C::PanelFP2,
      {kTransition.width() - 76, kTransition.height() - 29, 72, 26},

@@ -11,6 +11,7 @@
 
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
+#include "ui/shared/controls.h"
 #include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
 #include "ui/shared/shadow_label.h"
@@ -78,11 +79,8 @@ void TForm5::FormCreate() {
     setFixedSize(kScreenMode.width, kScreenMode.height);
     move(0, 0);
 
-    QImage floor(kScreenMode.width, kScreenMode.height, QImage::Format_RGB32);
-    floor.fill(ToQColor(PaletteColour::LightPeach));
-    const QImage& suelo = platform_.pictures.picture("suelo");
-    if (!suelo.isNull()) TileImage(floor, suelo);
-    floor_ = QPixmap::fromImage(floor);
+    floor_ = QPixmap::fromImage(
+        Tiled(platform_.pictures.picture("suelo"), QSize(kScreenMode.width, kScreenMode.height)));
 
     model_.FormCreate();
     for (const AssistantPlace& place : AssistantLayout())
@@ -119,11 +117,8 @@ QWidget* TForm5::create(const AssistantPlace& place) {
         }
         case K::Picture: {
             auto* picture = new QLabel(parent);
-            QImage tiles(place.rect.size(), QImage::Format_RGB32);
-            tiles.fill(ToQColor(PaletteColour::LightPeach));
-            const QImage& parte = platform_.pictures.picture("parte");
-            if (!parte.isNull()) TileImage(tiles, parte);
-            picture->setPixmap(QPixmap::fromImage(tiles));
+            picture->setPixmap(
+                QPixmap::fromImage(Tiled(platform_.pictures.picture("parte"), place.rect.size())));
             w = picture;
             break;
         }
@@ -159,13 +154,10 @@ QWidget* TForm5::create(const AssistantPlace& place) {
             w = tile;
             break;
         }
-        case K::Button: {
-            auto* button = new QPushButton(parent);
-            button->setFont(ArialFont(10));
-            button->setCursor(Qt::PointingHandCursor);
-            w = button;
+        case K::Button:
+            w = MakeButton(parent, std::string(ControlName(place.control)).c_str(), place.rect);
+            w->setCursor(Qt::PointingHandCursor);
             break;
-        }
         case K::Arrow: {
             auto* arrow = new Arrow(parent);
             arrow->setCursor(Qt::PointingHandCursor);
@@ -182,12 +174,11 @@ QWidget* TForm5::create(const AssistantPlace& place) {
             break;
         }
         case K::List: {
-            auto* list = new QListWidget(parent);
-            list->setFont(ArialFont(10));
+            auto* list =
+                MakeList(parent, std::string(ControlName(place.control)).c_str(), place.rect);
             list->setFrameShape(QFrame::NoFrame);
             list->setSelectionMode(QAbstractItemView::NoSelection);
             list->setFocusPolicy(Qt::NoFocus);
-            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             w = list;
             break;
         }

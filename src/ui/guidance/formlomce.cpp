@@ -14,6 +14,7 @@
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
 #include "core/shared/section_back.h"
+#include "ui/shared/controls.h"
 #include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
@@ -24,8 +25,6 @@
 namespace velmora {
 namespace {
 
-constexpr PaletteColour kPanelColour = PaletteColour::PaleBlue;
-constexpr PaletteColour kListColour = PaletteColour::LightPeach;
 constexpr int kTransitionMs = 400;
 
 QString NameOf(std::string_view name) {
@@ -141,17 +140,13 @@ QToolButton* ArrowButton(const QString& name, const QRect& rect, bool pointsLeft
     return button;
 }
 
-QListWidget* RowList(const std::vector<Cell>& rows, QWidget* parent) {
-    auto* list = new QListWidget(parent);
-    list->setFont(ArialFont(10));
+// A list whose rows are drawn as the model describes them.
+QListWidget* RowList(const std::vector<Cell>& rows, QWidget* parent, const char* name,
+                     QRect geometry) {
+    auto* list = MakeList(parent, name, geometry);
     list->setFrameShape(QFrame::Box);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setUniformItemSizes(true);
-    QPalette colours = list->palette();
-    colours.setColor(QPalette::Base, ToQColor(kListColour));
-    list->setPalette(colours);
     list->setItemDelegate(new ModelCells(
         DegreesRowIcons(),
         [&rows](int row, int) -> const Cell* {
@@ -208,11 +203,8 @@ void TFlomce::FormCreate() {
     setObjectName(QStringLiteral("TFlomce"));
     setFixedSize(kScreenMode.width, kScreenMode.height);
     move(0, 0);
-    QImage background(kScreenMode.width, kScreenMode.height, QImage::Format_RGB32);
-    background.fill(ToQColor(PaletteColour::LightPeach));
-    const QImage& suelo = platform_.pictures.picture("suelo");
-    if (!suelo.isNull()) TileImage(background, suelo);
-    background_ = QPixmap::fromImage(background);
+    background_ = QPixmap::fromImage(
+        Tiled(platform_.pictures.picture("suelo"), QSize(kScreenMode.width, kScreenMode.height)));
 
     model_.FormCreate();
     const DiagramView& view = model_.view();
@@ -233,15 +225,11 @@ void TFlomce::FormCreate() {
         label->setPalette(colours);
     }
 
-    ListExplica = RowList(view.explanation, this);
-    ListExplica->setObjectName(QStringLiteral("ListExplica"));
-    ListExplica->setGeometry(DiagramLayout::kListExplica);
+    ListExplica = RowList(view.explanation, this, "ListExplica", DiagramLayout::kListExplica);
 
     BitFleIz = ArrowButton(QStringLiteral("BitFleIz"), DiagramLayout::kBitFleIz, true, this);
     BitFleDe = ArrowButton(QStringLiteral("BitFleDe"), DiagramLayout::kBitFleDe, false, this);
-    BitRetro = new QPushButton(this);
-    BitRetro->setObjectName(QStringLiteral("BitRetro"));
-    BitRetro->setGeometry(DiagramLayout::kBitRetro);
+    BitRetro = MakeButton(this, "BitRetro", DiagramLayout::kBitRetro);
     for (QAbstractButton* b :
          {static_cast<QAbstractButton*>(BitFleIz), static_cast<QAbstractButton*>(BitFleDe),
           static_cast<QAbstractButton*>(BitRetro)}) {
@@ -275,21 +263,9 @@ void TFlomce::FormCreate() {
         buttons[static_cast<size_t>(element)] = b;
     }
 
-    PanelEx = new QFrame(this);
-    PanelEx->setObjectName(QStringLiteral("PanelEx"));
-    PanelEx->setGeometry(DiagramLayout::kPanelEx);
-    PanelEx->setFrameShape(QFrame::Box);
-    PanelEx->setAutoFillBackground(true);
-    QPalette panel = PanelEx->palette();
-    panel.setColor(QPalette::Window, ToQColor(kPanelColour));
-    PanelEx->setPalette(panel);
-    ListBit = RowList(view.panel, PanelEx);
-    ListBit->setObjectName(QStringLiteral("ListBit"));
-    ListBit->setGeometry(DiagramLayout::kListBit);
-    BotCerrar = new QPushButton(PanelEx);
-    BotCerrar->setObjectName(QStringLiteral("BotCerrar"));
-    BotCerrar->setGeometry(DiagramLayout::kBotCerrar);
-    BotCerrar->setFont(ArialFont(10));
+    PanelEx = MakePanel(this, "PanelEx", DiagramLayout::kPanelEx);
+    ListBit = RowList(view.panel, PanelEx, "ListBit", DiagramLayout::kListBit);
+    BotCerrar = MakeButton(PanelEx, "BotCerrar", DiagramLayout::kBotCerrar);
     BotCerrar->setCursor(Qt::PointingHandCursor);
     connect(BotCerrar, &QPushButton::clicked, this, [this] {
         model_.BotCerrarClick();

@@ -13,6 +13,7 @@
 
 #include "core/menu/doors.h"
 #include "core/shared/section_back.h"
+#include "support/param_names.h"
 #include "support/shots.h"
 #include "ui/guidance/program_fixture.h"
 #include "ui/menu/principal.h"
@@ -320,7 +321,8 @@ TEST_P(AssistantLanguageTest, TextsFitTheirControls) {
     EXPECT_LE(welcome->heightForWidth(welcome->width()), welcome->height());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLanguage, AssistantLanguageTest, ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, AssistantLanguageTest, ::testing::Values(0, 1, 2, 3),
+                         testing::ByLanguage());
 
 }  // namespace
 }  // namespace velmora

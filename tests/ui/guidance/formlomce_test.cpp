@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "core/menu/doors.h"
+#include "support/param_names.h"
 #include "support/shots.h"
 #include "ui/guidance/program_fixture.h"
 #include "ui/menu/principal.h"
@@ -201,7 +202,8 @@ TEST_P(DiagramLanguageTest, CaptionsStepTextsAndPanelsFit) {
               d.LabelLOMCE->width());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLanguage, DiagramLanguageTest, ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, DiagramLanguageTest, ::testing::Values(0, 1, 2, 3),
+                         testing::ByLanguage());
 
 }  // namespace
 }  // namespace velmora
