@@ -25,6 +25,7 @@
 #include "core/shared/startup.h"
 #include "ui/printing/qt_printing.h"
 #include "ui/shared/bienvenidaU.h"
+#include "ui/shared/hand_over.h"
 #include "ui/shared/hintU.h"
 #include "ui/shared/qt_address_opener.h"
 #include "ui/shared/qt_display.h"
@@ -93,11 +94,7 @@ class Ending final : public ProgramEnd {
     void showHome() override {
         QWidget* scene = context_->screen("Tform9");
         QWidget* home = enlace_.animationEnabled && scene ? scene : context_->screen("Tform0");
-        if (!home) return;
-        if (home->isHidden()) CentreOnScreen(home);
-        home->show();
-        home->raise();
-        home->activateWindow();
+        ShowInFront(home);
     }
 
     void end() override {

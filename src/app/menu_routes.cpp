@@ -6,7 +6,7 @@
 #include "core/menu/doors.h"
 #include "core/shared/enlace.h"
 #include "ui/menu/section_targets.h"
-#include "ui/shared/qt_display.h"
+#include "ui/shared/hand_over.h"
 
 namespace velmora {
 
@@ -14,10 +14,7 @@ bool MenuRoutes::openSection(const SectionTarget& target) {
     QWidget* screen = context_ ? context_->screen(target.screen) : nullptr;
     if (!screen) return false;  // a section this build does not have yet: the menu stays
     PrepareSection(screen, target, context_->enlace.intermediateFirstOpening);
-    if (screen->isHidden()) CentreOnScreen(screen);
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
+    ShowInFront(screen);
     return true;
 }
 

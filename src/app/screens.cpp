@@ -4,7 +4,9 @@
 
 #include "core/shared/settings_store.h"
 #include "ui/guidance/MapaEstrellas.h"
+#include "ui/guidance/asistente.h"
 #include "ui/guidance/formconsejo.h"
+#include "ui/guidance/formlomce.h"
 #include "ui/guidance/profeU.h"
 #include "ui/menu/animacion.h"
 #include "ui/menu/principal.h"
@@ -89,11 +91,22 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
              return new TForm3(LevelPlatform{c.enlace, c.pictures, c.shutdown, c.printing, c.sound,
                                              [&c](std::string_view name) { return c.screen(name); }});
          }},
+        {"TForm5",
+         [](ScreenContext& c) -> QWidget* {
+             return new TForm5(
+                 AssistantPlatform{c.enlace, c.pictures, c.navigation, c.sound,
+                                   [&c](std::string_view name) { return c.screen(name); }});
+         }},
         {"TForm4",
          [](ScreenContext& c) -> QWidget* {
              auto* dialog = new TForm4(c.enlace);
              c.notice.set(dialog);
              return dialog;
+         }},
+        {"TFlomce",
+         [](ScreenContext& c) -> QWidget* {
+             return new TFlomce(DiagramPlatform{
+                 c.enlace, c.pictures, [&c](std::string_view name) { return c.screen(name); }});
          }},
     };
     return factories;

@@ -7,6 +7,7 @@
 #include "core/shared/enlace.h"
 #include "core/shared/messages.h"
 #include "core/shared/notice.h"
+#include "core/shared/section_back.h"
 #include "core/shared/setup_guard.h"
 #include "core/shared/shutdown.h"
 
@@ -256,7 +257,7 @@ LeaveTo AdviceScreen::MenuRetroConClick() {
     help_.hide();
     touch(AdviceChanges::Help);
     setVisible(C::LabelAviso, false);
-    return BackTarget(enlace_.assistantMode, enlace_.animationEnabled);
+    return SectionBack(enlace_);
 }
 
 // --- Lists and rankings ----------------------------------------------------------------------

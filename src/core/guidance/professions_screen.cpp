@@ -7,6 +7,7 @@
 #include "core/shared/cp1252.h"
 #include "core/shared/enlace.h"
 #include "core/shared/notice.h"
+#include "core/shared/section_back.h"
 #include "core/shared/setup_guard.h"
 
 namespace velmora {
@@ -623,7 +624,7 @@ std::optional<LeaveTo> ProfessionsScreen::BotAcabarClick(bool fromStudies) {
         setVisible(control, false);
     for (T timer : {T::Frase, T::Tit0, T::Titles}) setRunning(timer, false);
     state_.resultsShown = false;
-    return BackTarget(enlace_.assistantMode, enlace_.animationEnabled);
+    return SectionBack(enlace_);
 }
 
 }  // namespace velmora

@@ -5,6 +5,9 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/professions_funnel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/professions_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/questionnaire_output.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/assistant.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lomce_diagram.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lomce_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/star_map.cpp
   ${CMAKE_CURRENT_LIST_DIR}/questionnaire_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/questionnaire_load.cpp

@@ -44,6 +44,10 @@ public:
     bool stopFlag = false;
     // True when the language in force is not Castilian.
     bool nonCastilian = false;
+    // Assistant mode: set when the assistant is opened from the home screen, cleared when the
+    // student leaves it for home. While it is set every screen the assistant opens returns to
+    // the assistant (SectionBack, core/shared/section_back.h).
+    bool assistantMode = false;
     // True until the intermediate-level screen has been opened once from the main menu.
     bool intermediateFirstOpening = true;
     // Set by the ESO screen before it shows the intermediate screen for its questionnaire view;
@@ -72,9 +76,6 @@ public:
     ReportState report;  // the shared report buffer and the bold-line list
     // Whose questionnaire results are printed and saved; asked before the first print or save.
     StudentName studentName;
-    // Set while the assistant has opened the screen in use: back buttons return to it. The
-    // assistant screen sets and clears it; until it exists the mark stays false.
-    bool assistantMode = false;
     DegreeTables degreeTables;  // filled by LoadDegreeData when the degrees screen is created
     GuidanceTables guidance;    // filled by the questionnaire loaders of the guidance screens
     VocationalTables vocational;  // filled by the vocational loaders as their screens are created

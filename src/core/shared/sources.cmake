@@ -18,6 +18,7 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/region_maps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/result_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rich_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/section_back.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/setup_guard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shutdown.cpp

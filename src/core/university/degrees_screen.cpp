@@ -316,7 +316,7 @@ void DegreesScreen::FormMouseMove() {
 DegreesScreen::Leave DegreesScreen::BotMenuRetroClick() {
     Handler h(*this);
     setVisible(C::PanelMenu, false);
-    return BackTarget(assistantMode_, enlace_.animationEnabled);
+    return SectionBack(enlace_);
 }
 
 bool DegreesScreen::FormCloseQuery(Shutdown& shutdown) {

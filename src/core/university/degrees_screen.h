@@ -7,6 +7,7 @@
 
 #include "core/guidance/star_map.h"
 #include "core/shared/rich_text.h"
+#include "core/shared/section_back.h"
 #include "core/university/degrees_screen_view.h"
 #include "core/university/double_degrees.h"
 #include "core/university/title_search.h"
@@ -83,7 +84,7 @@ struct DegreesState {
 // redraws what they name.
 class DegreesScreen final : public StarMapHost {
 public:
-    // Where BotMenuRetro leads.
+    // Where BotMenuRetro leads: the rule every section screen's back path follows.
     using Leave = LeaveTo;
 
     static constexpr int kDegreeColumnWidths[2] = {375, 12};  // listgrados
@@ -105,10 +106,6 @@ public:
     // The star map window that accompanies the screen (created before it).
     void attachStarMap(StarMap* starMap);
     StarMap* starMap() const { return starMap_; }
-
-    // Set while the screen was opened from the assistant (the global assistant mark).
-    void setAssistantMode(bool on) { assistantMode_ = on; }
-    bool assistantMode() const { return assistantMode_; }
 
     const DegreesView& view() const { return view_; }
     const DegreesState& state() const { return state_; }
@@ -228,7 +225,6 @@ private:
     AddressOpener& opener_;
     StarMap* starMap_ = nullptr;
     CutOffWindow* cutOffWindow_ = nullptr;
-    bool assistantMode_ = false;
     DegreesState state_;
     DegreesView view_;
     DegreesChanges changes_;

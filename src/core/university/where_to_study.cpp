@@ -188,7 +188,7 @@ void DegreesScreen::BotUniClick() {
     showStarMap();
     setVisible(C::GridNotas, true);
     scroll(C::GridNotas, 0, true);
-    if (!assistantMode_) changes_.focus = C::GridNotas;
+    if (!enlace_.assistantMode) changes_.focus = C::GridNotas;
     changes_.panelSelTransition = TransitionKind::Roll;
 }
 

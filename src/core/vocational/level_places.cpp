@@ -303,7 +303,7 @@ void LevelScreen::listPlace() {
     setVisible(C::listSelFP, false);
     setVisible(C::reja, true);
     changes_.scrolls.push_back({C::reja, rows.topRow, true});
-    if (!assistantMode_) changes_.focus = C::reja;
+    if (!enlace_.assistantMode) changes_.focus = C::reja;
     setCaption(C::PanelCarSel, caption);
     setVisible(C::PanelCarSel, true);
     setVisible(C::PanelSelTit, true);

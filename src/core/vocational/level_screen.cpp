@@ -5,6 +5,7 @@
 #include "core/menu/menu_texts.h"
 #include "core/shared/cp1252.h"
 #include "core/shared/enlace.h"
+#include "core/shared/section_back.h"
 #include "core/shared/shutdown.h"
 #include "core/vocational/vocational_load.h"
 #include "core/vocational/vocational_queries.h"
@@ -530,8 +531,14 @@ LevelScreen::Leave LevelScreen::leaveTarget() {
         subScreen_ = false;
         return Leave::Nowhere;
     }
-    if (assistantMode_) return Leave::Assistant;
-    if (enlace_.animationEnabled) return Leave::Scene;
+    switch (SectionBack(enlace_)) {
+        case LeaveTo::Assistant:
+            return Leave::Assistant;
+        case LeaveTo::Scene:
+            return Leave::Scene;
+        case LeaveTo::MainMenu:
+            break;
+    }
     return Leave::MainMenu;
 }
 

@@ -109,8 +109,6 @@ class LevelScreen {
     void setOnChange(std::function<void()> listener) { onChange_ = std::move(listener); }
 
     // The marks a caller sets before showing the screen.
-    void setAssistantMode(bool on) { assistantMode_ = on; }
-    bool assistantMode() const { return assistantMode_; }
     void setOpenedAsSubScreen(bool on) { subScreen_ = on; }
     void setCentresListener(CentresListener* listener) { centresListener_ = listener; }
 
@@ -230,7 +228,6 @@ class LevelScreen {
     void setPlaceLines(const std::vector<std::string>& lines);
     void clearGrid();
 
-    bool assistantMode_ = false;
     bool subScreen_ = false;
     CentresListener* centresListener_ = nullptr;
     std::function<void()> onChange_;

@@ -11,8 +11,10 @@
 #include <QTimer>
 
 #include "core/shared/display_mode.h"
+#include "core/shared/section_back.h"
 #include "core/shared/enlace.h"
 #include "ui/guidance/help_panel_view.h"
+#include "ui/shared/hand_over.h"
 #include "ui/shared/look.h"
 #include "ui/shared/model_cells.h"
 #include "ui/shared/picture_lists.h"
@@ -152,7 +154,7 @@ void TFormCon::connectControls() {
     connect(MenuRetroCon, &QPushButton::clicked, this, [this] {
         LeaveTo where = LeaveTo::MainMenu;
         act([&] { where = model_->MenuRetroConClick(); });
-        ShowBackTarget(this, where, platform_.screen);
+        HandOver(this, ScreenOf(where), platform_.screen);
     });
     connect(ListCua, &QListWidget::clicked, this,
             [this](const QModelIndex& index) { act([&] { model_->ListCuaClick(index.row()); }); });

@@ -10,7 +10,9 @@
 #include <QTimer>
 
 #include "core/shared/display_mode.h"
+#include "core/shared/section_back.h"
 #include "core/shared/enlace.h"
+#include "ui/shared/hand_over.h"
 #include "ui/shared/look.h"
 #include "ui/shared/model_cells.h"
 #include "ui/shared/picture_lists.h"
@@ -239,7 +241,7 @@ void Tprofe::applyControls() {
 void Tprofe::leave(bool fromStudies) {
     std::optional<LeaveTo> where;
     act([&] { where = model_->BotAcabarClick(fromStudies); });
-    if (where) ShowBackTarget(this, *where, platform_.screen);
+    if (where) HandOver(this, ScreenOf(*where), platform_.screen);
 }
 
 void Tprofe::closeEvent(QCloseEvent* event) {

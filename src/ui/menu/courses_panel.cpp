@@ -11,6 +11,7 @@
 #include "core/menu/courses.h"
 #include "core/menu/menu_texts.h"
 #include "ui/menu/facade.h"
+#include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
 #include "ui/shared/roll_transition.h"

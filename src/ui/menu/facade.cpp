@@ -6,13 +6,6 @@
 
 namespace velmora {
 
-QImage Tiled(const QImage& picture, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    if (!picture.isNull()) TileImage(image, picture);
-    return image;
-}
-
 Facade::Facade(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("mosaico"));
     setMouseTracking(true);

@@ -32,7 +32,4 @@ private:
     std::function<void()> pointerMoved_;
 };
 
-// An image of the given size filled with the picture repeated from its top left corner.
-QImage Tiled(const QImage& picture, QSize size);
-
 }  // namespace velmora

@@ -1,8 +1,10 @@
 #include "ui/shared/drawing.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include "core/shared/drawing.h"
+#include "ui/shared/look.h"
 
 namespace velmora {
 
@@ -19,6 +21,13 @@ void TileImage(QImage& image, const QImage& picture) {
     TileImage(painter, image.rect(), picture);
 }
 
+QImage Tiled(const QImage& picture, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    if (!picture.isNull()) TileImage(image, picture);
+    return image;
+}
+
 void GradientFill(QPainter& canvas, const QRect& rectangle, const QColor& first,
                   const QColor& second) {
     const Rgb a{first.red(), first.green(), first.blue()};
@@ -29,6 +38,33 @@ void GradientFill(QPainter& canvas, const QRect& rectangle, const QColor& first,
         canvas.fillRect(QRect(rectangle.left(), rectangle.top() + row, rectangle.width(), 1),
                         QColor(c.red, c.green, c.blue));
     }
+}
+
+void PaintArrow(QPainter& painter, const QRectF& area, bool pointsLeft) {
+    const QRectF a = area.adjusted(1, 1, -1, -1);
+    const double w = a.width();
+    const double h = a.height();
+    // Drawn pointing right, then mirrored for the other way.
+    QPainterPath arrow;
+    arrow.moveTo(0, h * 0.3);
+    arrow.lineTo(w * 0.55, h * 0.3);
+    arrow.lineTo(w * 0.55, 0);
+    arrow.lineTo(w, h / 2);
+    arrow.lineTo(w * 0.55, h);
+    arrow.lineTo(w * 0.55, h * 0.7);
+    arrow.lineTo(0, h * 0.7);
+    arrow.closeSubpath();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(a.topLeft());
+    if (pointsLeft) {
+        painter.translate(w, 0);
+        painter.scale(-1, 1);
+    }
+    painter.setPen(QPen(ToQColor(PaletteColour::White), 2));
+    painter.setBrush(ToQColor(PaletteColour::Maroon));
+    painter.drawPath(arrow);
+    painter.restore();
 }
 
 }  // namespace velmora

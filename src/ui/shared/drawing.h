@@ -5,6 +5,7 @@
 #include <QRect>
 
 class QPainter;
+class QRectF;
 
 namespace velmora {
 
@@ -13,9 +14,17 @@ namespace velmora {
 void TileImage(QImage& image, const QImage& picture);
 void TileImage(QPainter& painter, const QRect& area, const QImage& picture);
 
+// An image of the given size filled with the picture repeated from its top left corner (black
+// where there is no picture).
+QImage Tiled(const QImage& picture, QSize size);
+
 // GradientFill: a vertical gradient, one horizontal line per pixel row of the rectangle, each
 // row's colour computed by the core (rounding halves to even).
 void GradientFill(QPainter& canvas, const QRect& rectangle, const QColor& first,
                   const QColor& second);
+
+// A fat arrow filling `area`, pointing left or right, in maroon with a white outline: the
+// arrows a student clicks to go on.
+void PaintArrow(QPainter& painter, const QRectF& area, bool pointsLeft);
 
 }  // namespace velmora

@@ -165,13 +165,5 @@ void CentreOnScreen(QWidget* window) {
         window->move(screen->geometry().center() - window->rect().center());
 }
 
-void HandOver(QWidget* leaving, QWidget* next) {
-    leaving->hide();
-    if (!next) return;
-    if (next->isHidden()) CentreOnScreen(next);
-    next->show();
-    next->raise();
-    next->activateWindow();
-}
 
 }  // namespace velmora

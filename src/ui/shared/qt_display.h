@@ -54,8 +54,4 @@ int GraphicsLayerVersion();
 // Centres a 1024 x 768 screen on the display before it is shown as a window of its own.
 void CentreOnScreen(QWidget* window);
 
-// A section screen hands over to the next one: it hides, and `next` (when there is one) is
-// shown in front, centred when it was hidden.
-void HandOver(QWidget* leaving, QWidget* next);
-
 }  // namespace velmora

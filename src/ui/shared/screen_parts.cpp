@@ -167,19 +167,5 @@ QString NameOf(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-void ShowBackTarget(QWidget* from, LeaveTo where,
-                    const std::function<QWidget*(std::string_view)>& screen) {
-    const char* name = "Tform0";
-    if (where == LeaveTo::Assistant) name = "TForm5";
-    if (where == LeaveTo::Scene) name = "Tform9";
-    QWidget* next = screen ? screen(name) : nullptr;
-    if (!next && screen) next = screen("Tform0");
-    from->hide();
-    if (!next) return;
-    if (next->isHidden()) CentreOnScreen(next);
-    next->show();
-    next->raise();
-    next->activateWindow();
-}
 
 }  // namespace velmora

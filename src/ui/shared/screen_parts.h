@@ -56,10 +56,5 @@ Qt::CursorShape ShapeOf(CursorKind kind);
 // A control's name as its objectName.
 QString NameOf(std::string_view name);
 
-// Hides `from` and shows where its back button leads: the assistant (TForm5), the scene
-// (Tform9) or the main menu (Tform0), found by class name; the main menu when the other is
-// missing.
-void ShowBackTarget(QWidget* from, LeaveTo where,
-                    const std::function<QWidget*(std::string_view)>& screen);
 
 }  // namespace velmora

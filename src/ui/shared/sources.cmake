@@ -2,6 +2,7 @@ target_sources(velmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/aviso.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bienvenidaU.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drawing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hand_over.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hintU.cpp
   ${CMAKE_CURRENT_LIST_DIR}/look.cpp
   ${CMAKE_CURRENT_LIST_DIR}/model_cells.cpp

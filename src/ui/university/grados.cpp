@@ -18,8 +18,8 @@
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
 #include "ui/guidance/MapaEstrellas.h"
+#include "ui/shared/hand_over.h"
 #include "ui/shared/look.h"
-#include "ui/shared/qt_display.h"
 #include "ui/shared/region_map_view.h"
 #include "ui/shared/rich_text_box.h"
 #include "ui/shared/roll_transition.h"
@@ -142,7 +142,7 @@ void TForm1::botinformacionClick() {
 }
 
 void TForm1::leave(DegreesScreen::Leave where) {
-    ShowBackTarget(this, where, platform_.screen);
+    HandOver(this, ScreenOf(where), platform_.screen);
 }
 
 void TForm1::apply(const DegreesChanges& changes) {

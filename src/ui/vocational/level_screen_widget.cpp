@@ -11,9 +11,11 @@
 
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
+#include "core/shared/section_back.h"
 #include "ui/shared/look.h"
 #include "ui/shared/model_cells.h"
 #include "ui/shared/picture_lists.h"
+#include "ui/shared/hand_over.h"
 #include "ui/shared/qt_display.h"
 #include "ui/shared/region_map_view.h"
 #include "ui/shared/roll_transition.h"
@@ -206,24 +208,22 @@ void LevelScreenWidget::connectShared() {
 }
 
 void LevelScreenWidget::leave(LevelScreen::Leave where) {
-    const char* name = nullptr;
+    std::string_view name;
     switch (where) {
         case LevelScreen::Leave::Nowhere:
             hide();
             return;
         case LevelScreen::Leave::Assistant:
-            name = "TForm5";
+            name = ScreenOf(LeaveTo::Assistant);
             break;
         case LevelScreen::Leave::Scene:
-            name = "Tform9";
+            name = ScreenOf(LeaveTo::Scene);
             break;
         case LevelScreen::Leave::MainMenu:
-            name = "Tform0";
+            name = ScreenOf(LeaveTo::MainMenu);
             break;
     }
-    QWidget* next = platform_.screen ? platform_.screen(name) : nullptr;
-    if (!next && platform_.screen) next = platform_.screen("Tform0");
-    HandOver(this, next);
+    HandOver(this, name, platform_.screen);
 }
 
 // --- Showing the model's view ------------------------------------------------------------------

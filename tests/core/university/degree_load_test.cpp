@@ -9,6 +9,7 @@
 #include "core/shared/setup_guard.h"
 #include "core/university/degree_fixture.h"
 #include "support/recording_messages.h"
+#include "support/test_texts.h"
 
 namespace velmora {
 namespace {
@@ -20,10 +21,7 @@ class DegreeLoadTest : public ::testing::Test {
   protected:
     DegreeLoadTest() {
         // The interface texts the load copies into its tables.
-        LineTable texts(InterfaceTexts::kTableSize, InterfaceTexts::kEntryCapacity);
-        for (int n = 1; n < InterfaceTexts::kTableSize; ++n)
-            texts.set(n, "texto " + std::to_string(n));
-        enlace.texts.Distribute(texts);
+        testing::NumberTexts(enlace.texts);
     }
 
     const DegreeTables& tables() const { return enlace.degreeTables; }

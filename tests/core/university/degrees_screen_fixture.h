@@ -11,6 +11,7 @@
 #include "core/university/degrees_screen.h"
 #include "support/recording_messages.h"
 #include "support/recording_opener.h"
+#include "support/test_texts.h"
 
 namespace velmora::testing {
 
@@ -31,11 +32,9 @@ inline std::string ColumnRegions() {
 // The degrees screen and its star map over the small degree folder, with interface text N
 // reading "texto N". Tests rewrite files of the folder before calling load().
 class DegreesScreenFixture {
-public:
+  public:
     DegreesScreenFixture() {
-        LineTable texts(InterfaceTexts::kTableSize, InterfaceTexts::kEntryCapacity);
-        for (int n = 1; n < InterfaceTexts::kTableSize; ++n) texts.set(n, "texto " + std::to_string(n));
-        enlace.texts.Distribute(texts);
+        NumberTexts(enlace.texts);
         enlace.settings.schoolName = QStringLiteral("IES Miralbueno ");
         bool stop = false;
         enlace.regionMaps.LoadRegionGrids(folder.write(QStringLiteral("puntos3"), ColumnRegions()),
@@ -62,8 +61,8 @@ public:
             marks.push_back("1;" + std::to_string(50 + k));
             titles.push_back("1;0");
             const int branch = branches[static_cast<size_t>(k - 1) % branches.size()];
-            attributes.push_back(std::to_string(branch) + ";0;0;0;0;0;0;0;0;" + std::to_string(100 + k) +
-                                 ";0;0;0;0");
+            attributes.push_back(std::to_string(branch) + ";0;0;0;0;0;0;0;0;" +
+                                 std::to_string(100 + k) + ";0;0;0;0");
         }
         std::vector<std::string> offerings = places;
         offerings.insert(offerings.end(), marks.begin(), marks.end());

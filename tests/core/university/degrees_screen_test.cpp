@@ -76,7 +76,7 @@ TEST_F(DegreesScreenTest, BackFromTheMenuFollowsTheGlobalMarks) {
     EXPECT_FALSE(visible(C::PanelMenu));
     enlace.animationEnabled = true;
     EXPECT_EQ(s.BotMenuRetroClick(), DegreesScreen::Leave::Scene);
-    s.setAssistantMode(true);
+    enlace.assistantMode = true;
     EXPECT_EQ(s.BotMenuRetroClick(), DegreesScreen::Leave::Assistant);
 }
 
@@ -182,7 +182,7 @@ TEST_F(DegreesScreenTest, SelectingADegreeShowsWhereToStudyAndLightsItsCommuniti
     EXPECT_TRUE(changes.scrolls[0].clearSelection);
 
     // Opened from the assistant, the grid does not take the focus.
-    s.setAssistantMode(true);
+    enlace.assistantMode = true;
     s.listgradosMouseUp(1);
     EXPECT_FALSE(s.takeChanges().focus.has_value());
 }

@@ -439,7 +439,7 @@ TEST_F(LevelScreenTest, TheWayOutDependsOnWhoOpenedTheScreen) {
                            {"main menu", false, false, false, LevelScreen::Leave::MainMenu}}) {
         SCOPED_TRACE(c.name);
         screen->setOpenedAsSubScreen(c.subScreen);
-        screen->setAssistantMode(c.assistant);
+        enlace.assistantMode = c.assistant;
         enlace.animationEnabled = c.scene;
         EXPECT_EQ(screen->botSalirClick(), c.expected);
         EXPECT_FALSE(visible(C::botTit2));

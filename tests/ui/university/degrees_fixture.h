@@ -109,11 +109,12 @@ class ScreenRoutes final : public MenuNavigation {
     const bool* intermediateFirstOpening = nullptr;
 };
 
-// The program's start-up over the bundled folder in one language without the scene, with the
-// seams the screens need. `edit` changes a copy of the folder before anything is read from it.
-class BundledProgram {
+// The program's shared loading over the bundled data in one language without the scene, for a
+// school with a name; transitions are immediate. `edit` changes a copy of the folder before
+// anything is read from it.
+class BundledStartup {
   public:
-    explicit BundledProgram(int language = 0, const std::function<void(BundledCopy&)>& edit = {})
+    explicit BundledStartup(int language = 0, const std::function<void(BundledCopy&)>& edit = {})
         : folder(static_cast<bool>(edit)) {
         if (edit) edit(folder);
         RollTransition::SetDuration(0);
@@ -129,6 +130,14 @@ class BundledProgram {
     std::unique_ptr<SettingsStore> store =
         std::make_unique<SettingsStore>(folder.file(QStringLiteral("config/velmora.ini")));
     SharedPictures pictures;
+};
+
+// The shared loading with the seams the screens need.
+class BundledProgram : public BundledStartup {
+  public:
+    explicit BundledProgram(int language = 0, const std::function<void(BundledCopy&)>& edit = {})
+        : BundledStartup(language, edit) {}
+
     FixedDisplay display;
     AnsweringNotice notice;
     CountingEnd end;
