@@ -10,10 +10,26 @@ namespace velmora::testing {
 
 // A test name made of a case's description: "a title without its facts row" becomes
 // "ATitleWithoutItsFactsRow", so that ctest lists what each case tries.
+// Accented Latin letters (UTF-8 "\xC3" + one byte) keep their base letter: "Lucía Pérez" becomes
+// "LuciaPerez"; any other non-ASCII character separates words.
 inline std::string CaseName(std::string_view description) {
+    // The base letters of U+00C0..U+00FF; a space where there is none.
+    static constexpr std::string_view kBase =
+        "AAAAAAACEEEEIIII NOOOOO OUUUUY  aaaaaaaceeeeiiii nooooo ouuuuy y";
     std::string name;
     bool upper = true;
-    for (const char c : description) {
+    for (size_t i = 0; i < description.size(); ++i) {
+        char c = description[i];
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0xC3 && i + 1 < description.size()) {
+            const auto next = static_cast<unsigned char>(description[++i]);
+            c = next >= 0x80 && next <= 0xBF ? kBase[next - 0x80] : ' ';
+        } else if (byte >= 0x80) {
+            while (i + 1 < description.size() &&
+                   (static_cast<unsigned char>(description[i + 1]) & 0xC0) == 0x80)
+                ++i;
+            c = ' ';
+        }
         if (std::isalnum(static_cast<unsigned char>(c))) {
             name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
             upper = false;

@@ -7,6 +7,7 @@
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 #include "support/test_texts.h"
+#include "support/param_names.h"
 
 namespace velmora {
 namespace {
@@ -297,7 +298,11 @@ INSTANTIATE_TEST_SUITE_P(Marks, LomceRowTest,
                                                    "  Troncales:", true},
                                            RowCase{"-Lengua", RowKind::Icon, "Lengua", false},
                                            RowCase{" Materias", RowKind::Plain, " Materias", false},
-                                           RowCase{"", RowKind::Plain, "", false}));
+                                           RowCase{"", RowKind::Plain, "", false}),
+                         [](const auto& c) {
+                             return testing::CaseName(c.param.line) + "_" +
+                                    std::to_string(c.index);
+                         });
 
 }  // namespace
 }  // namespace velmora

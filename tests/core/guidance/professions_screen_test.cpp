@@ -8,6 +8,7 @@
 #include "core/guidance/questionnaire_fixture.h"
 #include "core/shared/cp1252.h"
 #include "core/shared/enlace.h"
+#include "support/param_names.h"
 
 namespace velmora {
 namespace {
@@ -370,7 +371,8 @@ INSTANTIATE_TEST_SUITE_P(
         DealCase{0, {}}, DealCase{4, {{1, 2, 3, 4}}}, DealCase{5, {{1, 3, 5}, {2, 4}}},
         DealCase{20,
                  {{1, 5, 9, 13, 17}, {2, 6, 10, 14, 18}, {3, 7, 11, 15, 19}, {4, 8, 12, 16, 20}}},
-        DealCase{60, {}}));
+        DealCase{60, {}}),
+    [](const auto& c) { return std::to_string(c.param.phrases) + "Phrases"; });
 
 TEST_F(ProfessionsScreenTest, PrintingAsksTheNameOnceAndPrintsTheResults) {
     toTheFinalList({0, 2}, {0});

@@ -9,6 +9,7 @@
 #include "support/recording_messages.h"
 #include "support/recording_save_dialog.h"
 #include "support/temp_folder.h"
+#include "support/param_names.h"
 
 namespace velmora {
 namespace {
@@ -69,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FileNameCase{"Ana/Luis", "Ana_Luis"}, FileNameCase{"..\\..\\etc", "_.._etc"},
                       FileNameCase{"  Marcos  -  4º de ESO ", "Marcos  -  4º de ESO"},
                       FileNameCase{"¿Quién? \"yo\"", "¿Quién_ _yo_"},
-                      FileNameCase{"...", "resultado"}, FileNameCase{"", "resultado"}));
+                      FileNameCase{"...", "resultado"}, FileNameCase{"", "resultado"}),
+    [](const auto& c) {
+        return testing::CaseName(c.param.typed) + "_" + std::to_string(c.index);
+    });
 
 TEST(SaveResultLinesTest, AsksForATxtFileNamedAfterTheStudentAndWritesIt) {
     TempFolder folder;

@@ -15,6 +15,7 @@
 #include "core/shared/cp1252.h"
 #include "ui/guidance/help_panel_view.h"
 #include "ui/guidance/questionnaire_program.h"
+#include "support/param_names.h"
 
 namespace velmora {
 namespace {
@@ -278,7 +279,8 @@ TEST_P(TFormConLanguageTest, ShowsItsListsAndRankingsInTheLanguage) {
     QuestionnaireProgram::Shot(s, QStringLiteral("advice-lang%1-interests").arg(tag));
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TFormConLanguageTest, ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Languages, TFormConLanguageTest, ::testing::Values(0, 1, 2, 3),
+                         testing::ByLanguage());
 
 }  // namespace
 }  // namespace velmora

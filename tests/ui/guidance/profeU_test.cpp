@@ -12,6 +12,7 @@
 
 #include "core/shared/cp1252.h"
 #include "ui/guidance/questionnaire_program.h"
+#include "support/param_names.h"
 
 namespace velmora {
 namespace {
@@ -239,7 +240,8 @@ TEST_P(TprofeLanguageTest, ShowsItsStatementsPhrasesAndResultsInTheLanguage) {
     Shot(QStringLiteral("professions-lang%1-results").arg(tag));
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TprofeLanguageTest, ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Languages, TprofeLanguageTest, ::testing::Values(0, 1, 2, 3),
+                         testing::ByLanguage());
 
 }  // namespace
 }  // namespace velmora
