@@ -1,5 +1,6 @@
 // The ESO screen on the bundled data: three students answer the full questionnaire, see their
-// results, print them to PDF and save them; the short test passes or gives its second chance.
+// results, print them to PDF and save them; the short test passes or gives its second chance;
+// saving where nothing can be written says so and keeps the earlier file.
 #include "ui/guidance/itinerarios.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 
 #include "core/guidance/bundled_students.h"
 #include "core/shared/cp1252.h"
+#include "support/file_limits.h"
 #include "support/param_names.h"
 #include "ui/guidance/help_panel_view.h"
 #include "ui/guidance/questionnaire_program.h"
@@ -289,6 +291,49 @@ TEST_F(TForm2Test, TheStudiesOfARankedGroupOpenFromItsLineAndPrint) {
     EXPECT_TRUE(PdfText(printing.fileOf(1)).contains(QStringLiteral("Bellas Artes")));
     ClickAt(s.ListCar->viewport(), RowCentre(s.ListCar, 0));
     EXPECT_FALSE(s.PanelCar->isVisible());
+}
+
+TEST_F(TForm2Test, SavingWhereNothingCanBeWrittenSaysSoAndKeepsTheEarlierFile) {
+    TForm2& s = *eso;
+    open(s.BotCuestio1);
+    s.BotResCues->click();
+    const QString locked = output.file(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkpath(locked));
+    const QString earlier = locked + QStringLiteral("/Ana.TXT");
+    {
+        QFile file(earlier);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("earlier result\r\n");
+    }
+    notice.names = {QStringLiteral("Ana")};
+    saveDialog.path = earlier;
+    const auto earlierIntact = [&] {
+        QFile file(earlier);
+        return file.open(QIODevice::ReadOnly) && file.readAll() == "earlier result\r\n";
+    };
+
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+    {
+        testing::ObeyingPermissions asAStudent;
+        s.grabar->click();
+    }
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown.back().startsWith(
+        QStringLiteral("No se ha podido guardar el resultado en ") + earlier))
+        << messages.shown.back().toStdString();
+    EXPECT_TRUE(earlierIntact());
+    EXPECT_NE(s.model().state().lastHelp[0], 22);  // no word of a file saved
+
+    {
+        testing::FileSizeLimit full(256);
+        s.grabar->click();
+    }
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown.back().contains(earlier)) << messages.shown.back().toStdString();
+    EXPECT_TRUE(earlierIntact());
+    EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList{QStringLiteral("Ana.TXT")});
+    EXPECT_TRUE(s.ListresCues->isVisible());  // nothing of the result is lost
 }
 
 TEST_F(TForm2Test, EscapeLeavesTheQuestionnaireAndBackLeadsHome) {
