@@ -97,9 +97,9 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
          }},
         {"TForm3",
          [](ScreenContext& c) -> QWidget* {
-             return new TForm3(
-                 LevelPlatform{c.enlace, c.pictures, c.shutdown, c.printing, c.sound,
-                               [&c](std::string_view name) { return c.screen(name); }});
+             return new TForm3(LevelPlatform{
+                 c.enlace, c.pictures, c.shutdown, c.printing, c.sound, c.notice, c.saveDialog,
+                 [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm5",
          [](ScreenContext& c) -> QWidget* {
