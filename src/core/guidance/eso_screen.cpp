@@ -166,7 +166,8 @@ void EsoScreen::SetCaptions() {
                                 QString::fromLatin1(kSchoolYear.data(),
                                                     static_cast<qsizetype>(kSchoolYear.size())));
     const QString school = enlace_.settings.schoolName;
-    const QString trimmed = cp1252::Decode(TrimRight(cp1252::Encode(school)));
+    QString trimmed = school;
+    while (trimmed.endsWith(u' ')) trimmed.chop(1);
     setCaption(C::LabelNom, trimmed);
     view_.schoolNamePoints = SchoolNamePoints(static_cast<int>(trimmed.size()));
     view_.windowTitle =

@@ -157,6 +157,15 @@ void IntermediateQuestionnaire::fillTitles(std::vector<Cell>& rows, int height) 
     }
 }
 
+void IntermediateQuestionnaire::showTitleList() {
+    view_.list = kTitleList;
+    touch(QuestionnaireChanges::Places);
+    fillTitles(view_.listRows, kAreaRowHeight);
+    view_.listShowsTitles = true;
+    touch(QuestionnaireChanges::ListRows);
+    setVisible(Q::ListGM, true);
+}
+
 void IntermediateQuestionnaire::showItems() {
     const EsoQuestionnaireTables& eso = enlace_.guidance.eso;
     view_.itemRows.clear();
@@ -181,6 +190,13 @@ void IntermediateQuestionnaire::slideHelp(const QString& text, bool withSound) {
     screen_.setVisible(L::HeliPeque, true);
     setTimer(QuestionnaireTimer::Ayu, true);
     if (withSound) PlayMotorSound(sound_, enlace_.paths, true);
+}
+
+void IntermediateQuestionnaire::closeHelp() {
+    screen_.setVisible(L::LabAyuGM, false);
+    screen_.setVisible(L::HeliPeque, false);
+    setTimer(QuestionnaireTimer::Ayu, false);
+    sound_.stopWave();
 }
 
 // --- Opening -----------------------------------------------------------------------------------
@@ -319,12 +335,7 @@ void IntermediateQuestionnaire::secondStep() {
     for (const int title : state_.titles)
         report(Trimmed(Bounded(vocational.titlesGM[title], kTitleWidth)));
     setVisible(Q::ListGM2, false);
-    setVisible(Q::ListGM, true);
-    view_.list = kTitleList;
-    touch(QuestionnaireChanges::Places);
-    fillTitles(view_.listRows, kAreaRowHeight);
-    view_.listShowsTitles = true;
-    touch(QuestionnaireChanges::ListRows);
+    showTitleList();
     setVisible(Q::BitFleGMde, false);
 }
 
@@ -336,10 +347,7 @@ void IntermediateQuestionnaire::BitFleGMdeClick() {
                 // The centres of a place: the screen's own path, out of the questionnaire.
                 for (Q control : {Q::BitFleGMde, Q::ListGM, Q::BotSalirCues})
                     setVisible(control, false);
-                screen_.setVisible(L::LabAyuGM, false);
-                screen_.setVisible(L::HeliPeque, false);
-                setTimer(QuestionnaireTimer::Ayu, false);
-                sound_.stopWave();
+                closeHelp();
                 enlace_.questionnaireMode = false;
                 screen_.botLug2Click();
                 return;
@@ -380,12 +388,7 @@ void IntermediateQuestionnaire::BitFleGMizClick() {
         if (state_.titleChosen) {
             hideMapStep();
             state_.titleChosen = false;
-            view_.list = kTitleList;
-            touch(QuestionnaireChanges::Places);
-            fillTitles(view_.listRows, kAreaRowHeight);
-            view_.listShowsTitles = true;
-            touch(QuestionnaireChanges::ListRows);
-            setVisible(Q::ListGM, true);
+            showTitleList();
             slideHelp(CaptionText(t[kChooseTitle]), false);
             return;
         }
@@ -447,12 +450,9 @@ std::string_view IntermediateQuestionnaire::BotSalirCuesClick() {
     run([&] {
         enlace_.questionnaireMode = false;
         output_.studentName().clear();
-        setTimer(QuestionnaireTimer::Ayu, false);
-        sound_.stopWave();
         hideMapStep();
         for (int i = 0; i < kQuestionnaireControlCount; ++i) setVisible(static_cast<Q>(i), false);
-        screen_.setVisible(L::LabAyuGM, false);
-        screen_.setVisible(L::HeliPeque, false);
+        closeHelp();
         switch (screen_.leaveTarget()) {
             case LevelScreen::Leave::Nowhere:
                 break;

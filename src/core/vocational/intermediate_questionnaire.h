@@ -145,6 +145,10 @@ class IntermediateQuestionnaire final : public IntermediateScreen::Questionnaire
     void fillAreas();
     void fillTitles(std::vector<Cell>& rows, int height) const;
     void showItems();
+    // ListGM at its place with the titles found.
+    void showTitleList();
+    // The help line and the helicopter go, with their timer and the engine.
+    void closeHelp();
     // The help line shows `text` and slides in from the window's right edge.
     void slideHelp(const QString& text, bool withSound);
     void hideMapStep();

@@ -58,22 +58,8 @@ class EsoScreenTest : public ::testing::Test, protected testing::QuestionnaireFi
         EXPECT_TRUE(RunSetUp(messages, [&] { LoadEsoScreenQuestionnaires(*enlace); }))
             << messages.errors.join(QLatin1Char('\n')).toStdString();
 
-        DegreeTables& degrees = enlace->degreeTables;
-        const std::pair<const char*, int> degreeList[] = {
-            {"Medicina", 3}, {"Bellas Artes", 2}, {"Historia", 11}};
-        for (int d = 1; d <= 3; ++d) {
-            degrees.degreeNames.set(d, degreeList[d - 1].first);
-            degrees.degreeAttributes.cell(d, DegreeTables::kFirstItinerary) =
-                degreeList[d - 1].second;
-        }
-        degrees.degreeNames.count = 3;
-        VocationalTables& vocational = enlace->vocational;
-        vocational.titlesGS.set(1, "Laboratorio cl\xEDnico");
-        vocational.factsGS.cell(1, 0) = 3;
-        vocational.titlesGS.set(2, "Mecatr\xF3nica");
-        vocational.factsGS.cell(2, 0) = 13;
-        vocational.factsGS.cell(2, 2) = 13;
-        vocational.titlesGS.count = 2;
+        setStudies({{"Medicina", 3}, {"Bellas Artes", 2}, {"Historia", 11}},
+                   {{"Laboratorio cl\xEDnico", {3}}, {"Mecatr\xF3nica", {13, 0, 13}}});
 
         screen = std::make_unique<EsoScreen>(*enlace, output);
         screen->FormCreate();

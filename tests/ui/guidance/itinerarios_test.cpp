@@ -33,10 +33,7 @@ using testing::QuestionnaireProgram;
 using testing::RowCentre;
 using testing::SendMouse;
 using testing::Student;
-
-QString Text(const Enlace& enlace, int n) {
-    return cp1252::Decode(enlace.texts[n]);
-}
+using testing::Text;
 
 // The answer digits of a student, question by question.
 std::vector<int> Digits(const char* answers) {
@@ -82,6 +79,17 @@ class TForm2Test : public ::testing::Test, protected QuestionnaireProgram {
             for (int i = 1; i < digits[k]; ++i) press(first + static_cast<int>(k));
     }
 
+    // The short test's answers with the first `count` habits answered by how often at their
+    // top (five points each), the rest at their first answer.
+    std::vector<int> habitsAtTheTop(int count) const {
+        std::vector<int> digits(35, 1);
+        for (int q = 1; q <= 30 && count > 0; ++q) {
+            if (enlace->guidance.eso.question(q).answerKind != 3) continue;
+            digits[static_cast<size_t>(q - 1)] = 4;
+            --count;
+        }
+        return digits;
+    }
     EsoAnswers expectedAnswers(const std::vector<int>& digits) const {
         EsoAnswers answers = FreshAnswers(enlace->guidance.eso);
         for (size_t k = 0; k < digits.size() && k < answers.size(); ++k)
@@ -148,8 +156,8 @@ TEST_F(TForm2Test, ThreeStudentsGetTheScoringModelsResultsPrintedAndSaved) {
         // Read back as laid out, so that a line's words and score stay together.
         const QString pdf = testing::RunPoppler(
             QStringLiteral("pdftotext"),
-            {QStringLiteral("-layout"),
-             printing.fileOf(static_cast<int>(printing.reports.size())), QStringLiteral("-")});
+            {QStringLiteral("-layout"), printing.fileOf(static_cast<int>(printing.reports.size())),
+             QStringLiteral("-")});
         QuestionnaireProgram::KeepPdf(printing.fileOf(static_cast<int>(printing.reports.size())),
                                       QStringLiteral("eso-result-%1").arg(k));
         const QString flat = Simplified(pdf);
@@ -216,13 +224,7 @@ TEST_F(TForm2Test, AShortTestJustAtFiveGoesOnWithTheRestOfTheQuestionnaire) {
     open(s.BotCuestio3);
     // Habits of five points at their top: 18 of them and one more of three make 93 of the
     // 185 points, the lowest total whose grade reaches 5 (5.03).
-    std::vector<int> digits(35, 1);
-    int given = 0;
-    for (int q = 1; q <= 30 && given < 18; ++q) {
-        if (enlace->guidance.eso.question(q).answerKind != 3) continue;
-        digits[static_cast<size_t>(q - 1)] = 4;
-        ++given;
-    }
+    std::vector<int> digits = habitsAtTheTop(18);
     digits[29] = 3;
     answer(digits);
     s.BotResCues->click();
@@ -243,13 +245,7 @@ TEST_F(TForm2Test, AShortTestJustAbove44GetsASecondChanceThenTheIntermediateQues
     TForm2& s = *eso;
     open(s.BotCuestio3);
     // 82 of 185 points: 4.43.
-    std::vector<int> digits(35, 1);
-    int given = 0;
-    for (int q = 1; q <= 30 && given < 16; ++q) {
-        if (enlace->guidance.eso.question(q).answerKind != 3) continue;
-        digits[static_cast<size_t>(q - 1)] = 4;
-        ++given;
-    }
+    std::vector<int> digits = habitsAtTheTop(16);
     digits[30] = 2;  // two points
     answer(digits);
     ASSERT_NEAR(Grade(expectedAnswers(digits)), 4.43, 0.01);
