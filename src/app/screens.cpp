@@ -91,9 +91,9 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
         // studies of every profession from the tables loaded before it.
         {"Tprofe",
          [](ScreenContext& c) -> QWidget* {
-             return new Tprofe(
-                 ProfessionsPlatform{c.enlace, c.pictures, c.notice, c.printing, c.saveDialog,
-                                     [&c](std::string_view name) { return c.screen(name); }});
+             return new Tprofe(ProfessionsPlatform{
+                 c.enlace, c.pictures, c.notice, c.printing, c.saveDialog,
+                 [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm3",
          [](ScreenContext& c) -> QWidget* {
