@@ -7,6 +7,7 @@
 #include "ui/guidance/asistente.h"
 #include "ui/guidance/formconsejo.h"
 #include "ui/guidance/formlomce.h"
+#include "ui/guidance/itinerarios.h"
 #include "ui/guidance/profeU.h"
 #include "ui/menu/animacion.h"
 #include "ui/menu/principal.h"
@@ -78,6 +79,14 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
                  c.enlace, c.pictures, c.shutdown, c.notice, c.printing, c.saveDialog,
                  [&c](std::string_view name) { return c.screen(name); }});
          }},
+        // Its questionnaires and the intermediate titles were read at its place in the start-up
+        // (screen_data.cpp); its set-up only sets its captions.
+        {"TForm2",
+         [](ScreenContext& c) -> QWidget* {
+             return new TForm2(EsoPlatform{c.enlace, c.pictures, c.shutdown, c.notice, c.printing,
+                                           c.saveDialog,
+                                           [&c](std::string_view name) { return c.screen(name); }});
+         }},
         // Its set-up reads "fracortas", "fralargas", "activida" and "profesio" and gathers the
         // studies of every profession from the tables loaded before it.
         {"Tprofe",
@@ -88,8 +97,9 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
          }},
         {"TForm3",
          [](ScreenContext& c) -> QWidget* {
-             return new TForm3(LevelPlatform{c.enlace, c.pictures, c.shutdown, c.printing, c.sound,
-                                             [&c](std::string_view name) { return c.screen(name); }});
+             return new TForm3(LevelPlatform{
+                 c.enlace, c.pictures, c.shutdown, c.printing, c.sound, c.notice, c.saveDialog,
+                 [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm5",
          [](ScreenContext& c) -> QWidget* {

@@ -331,11 +331,11 @@ void AdviceScreen::VerResulClick() {
     setVisible(C::ListCua, false);
     setVisible(C::Listint, false);
     setVisible(C::ListResul, true);
-    changes_.effects.push_back({C::PanelListCon, PanelEffect::Kind::Open});
+    changes_.effects.push_back({C::PanelListCon, AdviceEffect::Kind::Open});
 }
 
 void AdviceScreen::revisaClick() {
-    changes_.effects.push_back({C::PanelListCon, PanelEffect::Kind::CloseThenOpen});
+    changes_.effects.push_back({C::PanelListCon, AdviceEffect::Kind::CloseThenOpen});
     setVisible(C::revisa, false);
     setVisible(C::VerResul, true);
     for (C control : {C::PanelResCon, C::acabarCua, C::ListResul, C::PanelResul, C::LabelAviso})
@@ -406,7 +406,7 @@ void AdviceScreen::ListResulDblClick(int row) {
     setVisible(C::VerResul, false);
     setVisible(C::LabelAviso, false);
     setVisible(C::PanelResul, true);
-    changes_.effects.push_back({C::PanelResul, PanelEffect::Kind::Open});
+    changes_.effects.push_back({C::PanelResul, AdviceEffect::Kind::Open});
 }
 
 void AdviceScreen::ListResulMouseMove(int y, int gridTop) {
@@ -424,7 +424,7 @@ void AdviceScreen::FormMouseMove() {
 
 void AdviceScreen::BotCerrarClick() {
     setVisible(C::PanelResul, false);
-    changes_.effects.push_back({C::PanelResul, PanelEffect::Kind::Close});
+    changes_.effects.push_back({C::PanelResul, AdviceEffect::Kind::Close});
 }
 
 // --- The report ------------------------------------------------------------------------------

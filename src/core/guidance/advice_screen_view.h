@@ -43,11 +43,7 @@ std::optional<AdviceControl> AdviceControlNamed(std::string_view name);
 enum class AdviceMenu { Qualities, Interests, Average };
 
 // A reveal or hide effect the widget plays once on a panel.
-struct PanelEffect {
-    enum class Kind { Open, Close, CloseThenOpen };
-    AdviceControl panel;
-    Kind kind;
-};
+using AdviceEffect = PanelEffect<AdviceControl>;
 
 // The persistent state the advice screen shows.
 struct AdviceView {
@@ -79,7 +75,7 @@ struct AdviceChanges {
         Help = 1u << 7,  // the help panel's model
     };
     unsigned parts = 0;
-    std::vector<PanelEffect> effects;
+    std::vector<AdviceEffect> effects;
     std::optional<AdviceControl> focus;
 
     bool any() const { return parts != 0 || !effects.empty() || focus; }

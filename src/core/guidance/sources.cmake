@@ -1,5 +1,6 @@
 target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/advice_screen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/eso_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/group_studies.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/professions_funnel.cpp

@@ -1,11 +1,26 @@
 #include "core/shared/result_file.h"
 
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 #include "core/shared/messages.h"
 #include "core/shared/save_dialog.h"
 
 namespace velmora {
+namespace {
+
+// Why a write failed: the file's own reason, or the system's when the file gives none (a write
+// the file system cuts short leaves the file with no reason of its own).
+QString Reason(const QFileDevice& file, int systemError) {
+    if (file.error() != QFileDevice::NoError &&
+        file.errorString() != QStringLiteral("Unknown error"))
+        return file.errorString();
+    if (systemError != 0) return QString::fromLocal8Bit(std::strerror(systemError));
+    return QStringLiteral("el archivo no se ha podido escribir entero");
+}
+
+}  // namespace
 
 QString WriteResultFile(const QString& path, const std::vector<std::string>& lines) {
     std::string bytes;
@@ -16,8 +31,12 @@ QString WriteResultFile(const QString& path, const std::vector<std::string>& lin
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        const QString why = file.errorString();
+    errno = 0;
+    // A write the file system cuts short (full, over quota) shows only when the buffer is
+    // flushed, and committing would then put the short file in the earlier one's place: the
+    // bytes are flushed and checked first.
+    if (file.write(bytes.data(), size) != size || !file.flush()) {
+        const QString why = Reason(file, errno);
         file.cancelWriting();
         return why;
     }

@@ -20,14 +20,17 @@ enum class RowKind { Plain, Heading, Icon };
 
 // One list row or grid cell, ready to draw: fill the cell with `fill` (the control's background
 // colour when empty), draw icon `icon` of the control's image list at (left + iconLeft,
-// top + iconTop) when icon >= 0, write `text` at (left + textLeft, top + textTop) in `colour`,
-// bold when `bold`, on `textBackground` when set.
+// top + iconTop) when icon >= 0 (stretched to iconWidth x iconHeight when those are set), write
+// `text` at (left + textLeft, top + textTop) in `colour`, bold when `bold`, on `textBackground`
+// when set.
 struct Cell {
     QString text;
     RowKind kind = RowKind::Plain;
     int icon = -1;
     int iconLeft = 2;
     int iconTop = 0;
+    int iconWidth = 0;  // 0: the picture's own size
+    int iconHeight = 0;
     int textLeft = 0;
     int textTop = 0;
     Rgb colour = ColourOf(PaletteColour::Black);
@@ -44,6 +47,16 @@ using GridRow = std::array<Cell, 2>;
 // The effects a panel is hidden and shown again with when its contents are rebuilt: a roll from
 // its top edge, or a circle from its centre.
 enum class TransitionKind { Roll, Radial };
+
+// A reveal or hide effect a widget plays once on one of its screen's panels: the panel rolls
+// open, rolls shut (hidden at the end), or rolls shut and open again around new contents.
+enum class PanelEffectKind { Open, Close, CloseThenOpen };
+template <typename Control>
+struct PanelEffect {
+    using Kind = PanelEffectKind;
+    Control panel;
+    Kind kind;
+};
 
 // Where a section screen's back button leads: the assistant while the screen was opened from
 // it, otherwise the home screen (the scene when animation is enabled, else the main menu).

@@ -170,6 +170,11 @@ void IntermediateScreen::botLug2Click() {
 
 LevelScreen::Leave IntermediateScreen::botSalirClick() {
     Handler h(*this);
+    hideAllButHeadings();
+    return leaveTarget();
+}
+
+void IntermediateScreen::hideAllButHeadings() {
     intro_.stop();
     eraseBubble();
     setTimer(LevelTimer::Estrellas, false);
@@ -180,7 +185,6 @@ LevelScreen::Leave IntermediateScreen::botSalirClick() {
             std::end(kKeptOnLeaving))
             setVisible(control, false);
     }
-    return leaveTarget();
 }
 
 // --- The title's buttons and texts -----------------------------------------------------------

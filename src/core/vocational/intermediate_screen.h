@@ -16,8 +16,8 @@ class Sound;
 // (requirements, jobs, subjects) and the hooks of its questionnaire view.
 class IntermediateScreen final : public LevelScreen {
   public:
-    // The questionnaire view of the screen, opened instead of the start screen while the
-    // questionnaire mode is on.
+    // The questionnaire view of the screen (IntermediateQuestionnaire), opened instead of the
+    // start screen while the questionnaire mode is on.
     class QuestionnaireView {
       public:
         virtual ~QuestionnaireView() = default;
@@ -61,7 +61,11 @@ class IntermediateScreen final : public LevelScreen {
     void composeTitleSections() override;
 
   private:
+    friend class IntermediateQuestionnaire;
+
     void leaveStartScreen();
+    // Hides every control but the screen's headings and what follows their panels.
+    void hideAllButHeadings();
     // Entries first..last of the chosen title's block.
     std::vector<std::string> blockEntries(int first, int last) const;
 

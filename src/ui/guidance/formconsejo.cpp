@@ -189,24 +189,8 @@ void TFormCon::apply(const AdviceChanges& changes) {
         LabelAviso->move(PanelListCon->x() + ListResul->x() + 60, view.avisoTop);
     if (changes.has(AdviceChanges::Controls)) applyControls(changes);
     if (changes.has(AdviceChanges::Help)) HelpPanel->refresh();
-    for (const PanelEffect& effect : changes.effects) {
-        QWidget* panel = control(effect.panel);
-        const int ms = RollTransition::Duration() > 0 ? AdviceScreen::kTransitionMs : 0;
-        const auto shape = RollTransition::Shape::Roll;
-        switch (effect.kind) {
-            case PanelEffect::Kind::Open:
-                RollTransition::Open(panel, shape, ms);
-                break;
-            case PanelEffect::Kind::Close:
-                RollTransition::Close(panel, shape, ms);
-                break;
-            case PanelEffect::Kind::CloseThenOpen:
-                RollTransition::Close(panel, shape, ms / 2, [panel, shape, ms] {
-                    RollTransition::Open(panel, shape, ms / 2);
-                });
-                break;
-        }
-    }
+    for (const AdviceEffect& effect : changes.effects)
+        PlayPanelEffect(control(effect.panel), effect.kind, AdviceScreen::kTransitionMs);
     if (changes.focus)
         if (QWidget* target = control(*changes.focus)) target->setFocus();
 }
@@ -215,8 +199,8 @@ void TFormCon::applyControls(const AdviceChanges& changes) {
     setWindowTitle(model_->view().windowTitle);
     // A panel closing with its effect hides itself when the effect ends.
     ApplyControls(controls_, model_->view().controls, {}, std::function<bool(C)>([&](C which) {
-                      for (const PanelEffect& effect : changes.effects)
-                          if (effect.panel == which && effect.kind == PanelEffect::Kind::Close)
+                      for (const AdviceEffect& effect : changes.effects)
+                          if (effect.panel == which && effect.kind == AdviceEffect::Kind::Close)
                               return true;
                       return false;
                   }));

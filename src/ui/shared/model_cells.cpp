@@ -29,9 +29,13 @@ void ModelCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
     if (selected && !(c && c->fill)) fill = option.palette.highlight().color();
     painter->fillRect(cell, fill);
     if (c) {
-        if (c->icon >= 0)
-            icons_.draw(*painter, QPoint(cell.left() + c->iconLeft, cell.top() + c->iconTop),
-                        c->icon);
+        const QPoint iconAt(cell.left() + c->iconLeft, cell.top() + c->iconTop);
+        if (c->icon >= 0 && c->iconWidth > 0 && c->iconHeight > 0) {
+            icons_.drawStretched(*painter, QRect(iconAt, QSize(c->iconWidth, c->iconHeight)),
+                                 c->icon);
+        } else if (c->icon >= 0) {
+            icons_.draw(*painter, iconAt, c->icon);
+        }
         QFont font = option.font;
         font.setBold(c->bold);
         if (shrinkToFit_) {

@@ -129,4 +129,23 @@ void RollTransition::Refill(QWidget* panel, const QPixmap& leaving, Shape shape,
           });
 }
 
+void PlayPanelEffect(QWidget* panel, PanelEffectKind kind, int milliseconds) {
+    if (!panel) return;
+    const int ms = RollTransition::Duration() > 0 ? milliseconds : 0;
+    const auto shape = RollTransition::Shape::Roll;
+    switch (kind) {
+        case PanelEffectKind::Open:
+            RollTransition::Open(panel, shape, ms);
+            break;
+        case PanelEffectKind::Close:
+            RollTransition::Close(panel, shape, ms);
+            break;
+        case PanelEffectKind::CloseThenOpen:
+            RollTransition::Close(panel, shape, ms / 2, [panel, shape, ms] {
+                RollTransition::Open(panel, shape, ms / 2);
+            });
+            break;
+    }
+}
+
 }  // namespace velmora

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "core/shared/screen_view.h"
+
 class QPixmap;
 
 class QWidget;
@@ -36,5 +38,9 @@ class RollTransition {
     static void Refill(QWidget* panel, const QPixmap& leaving, Shape shape, int milliseconds,
                        std::function<bool()> stillWanted);
 };
+
+// Plays a screen model's panel effect on `panel`, taking `milliseconds` in all (nothing when
+// transitions are off); a panel that rolls shut is hidden at the end.
+void PlayPanelEffect(QWidget* panel, PanelEffectKind kind, int milliseconds);
 
 }  // namespace velmora

@@ -20,8 +20,10 @@ class QTimer;
 namespace velmora {
 
 class Enlace;
+class Notice;
 class Printing;
 class RegionMapView;
+class SaveDialog;
 class SharedPictures;
 class Shutdown;
 class Sound;
@@ -33,6 +35,9 @@ struct LevelPlatform {
     Shutdown& shutdown;
     Printing& printing;
     Sound& sound;
+    // The notice dialog and the save dialog, for the questionnaire view's name and report.
+    Notice& notice;
+    SaveDialog& saveDialog;
     // The screens created so far, by class name: where leaving the screen leads.
     std::function<QWidget*(std::string_view)> screen;
 };

@@ -1,15 +1,21 @@
 #include "ui/vocational/medio.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
+#include "core/guidance/questionnaire_output.h"
 #include "core/shared/enlace.h"
+#include "ui/shared/hand_over.h"
 #include "ui/shared/look.h"
-#include "ui/shared/picture_lists.h"
 #include "ui/shared/model_cells.h"
+#include "ui/shared/picture_lists.h"
 #include "ui/shared/screen_parts.h"
+#include "ui/shared/section_screen.h"
 #include "ui/shared/shadow_label.h"
 
 namespace velmora {
@@ -48,6 +54,18 @@ LevelLayout Layout() {
 }
 
 constexpr QSize kStartButton{250, 50};
+
+// The questionnaire view's small title list stands 60 pixels below the map, its caption 30
+// pixels above it; its arrows and buttons under the lists.
+constexpr int kSmallListTop = 192 + 262 + 60;
+constexpr QRect kListPeque{50, kSmallListTop, 420,
+                           9 * IntermediateQuestionnaire::kSmallRowHeight + 4};
+constexpr QRect kLabelPeque{70, kSmallListTop - 30, 400, 24};
+constexpr int kQuestionnaireButtonsTop = 664;
+constexpr QRect kBitFleGMiz{36, kQuestionnaireButtonsTop, 52, 40};
+constexpr QRect kBitFleGMde{96, kQuestionnaireButtonsTop, 52, 40};
+constexpr QRect kBotImprimirCuesGM{160, kQuestionnaireButtonsTop, 150, 40};
+constexpr QRect kBotSalirCues{318, kQuestionnaireButtonsTop, 130, 40};
 constexpr QRect kRequirements{36, 470, 240, 34};
 constexpr int kInfoGap = 40;
 
@@ -58,8 +76,20 @@ TForm3::TForm3(LevelPlatform platform, QWidget* parent)
           platform,
           std::make_unique<IntermediateScreen>(platform.enlace, platform.printing, platform.sound),
           parent),
-      intermediate_(static_cast<IntermediateScreen*>(LevelScreenWidget::model_.get())) {
+      intermediate_(static_cast<IntermediateScreen*>(LevelScreenWidget::model_.get())),
+      output_(std::make_unique<QuestionnaireOutput>(platform_.enlace, platform_.notice,
+                                                    platform_.printing, platform_.saveDialog)),
+      questionnaire_(std::make_unique<IntermediateQuestionnaire>(*intermediate_, platform_.enlace,
+                                                                 *output_, platform_.sound)) {
+    questionnaire_->setSmallListTop(kSmallListTop);
     FormCreate();
+}
+
+TForm3::~TForm3() {
+    // The questionnaire view goes first: the screen's model must not reach it any more.
+    model_->setOnChange({});
+    intermediate_->setQuestionnaireView(nullptr);
+    intermediate_->setCentresListener(nullptr);
 }
 
 void TForm3::FormCreate() {
@@ -101,6 +131,8 @@ void TForm3::FormCreate() {
     HeliPeque->setPixmap(QPixmap::fromImage(SmallHelicopter()));
     HeliPeque->setGeometry(36, 54, 48, 48);
 
+    createQuestionnaireControls();
+
     heli = new QTimer(this);
     heli->setObjectName(QStringLiteral("heli"));
     heli->setInterval(HelicopterIntro::kHeliInterval);
@@ -109,7 +141,43 @@ void TForm3::FormCreate() {
     piloto->setInterval(HelicopterIntro::kPilotoInterval);
 
     finishCreation();
+    QuestionnaireChanges everything;
+    everything.parts = ~0u;
+    questionnaire_->takeChanges();
+    applyQuestionnaire(everything);
     ShrinkFontToFit(LabelFPGM);  // the school's name
+}
+
+void TForm3::createQuestionnaireControls() {
+    const QuestionnaireViewState& view = questionnaire_->view();
+    using IQ = IntermediateQuestionnaire;
+    ListGM = MakeList(this, "ListGM", IQ::kTitleList);
+    ListGM->setFont(ArialFont(10, true));
+    ListGM->setSelectionMode(QAbstractItemView::NoSelection);
+    ListGM2 =
+        MakeModelList(this, "ListGM2", IQ::kItemList, IQ::kItemRowHeight, view.itemRows, 10, false);
+    ListPeque = MakeList(this, "ListPeque", kListPeque);
+    ListPeque->setFont(ArialFont(9));
+    ListPeque->setItemDelegate(new ModelCells(
+        DegreesRowIcons(), [&view](int row, int) { return CellOf(view.smallRows, row); },
+        IQ::kSmallRowHeight, ListPeque));
+    LabelPeque = MakeLabel(this, "LabelPeque", kLabelPeque);
+    LabelPeque->setFont(ArialFont(10, true));
+    Paint(LabelPeque, PaletteColour::PaleBlue, PaletteColour::Navy);
+    BitFleGMiz = MakeButton(this, "BitFleGMiz", kBitFleGMiz);
+    BitFleGMiz->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    BitFleGMde = MakeButton(this, "BitFleGMde", kBitFleGMde);
+    BitFleGMde->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    for (QPushButton* arrow : {BitFleGMiz, BitFleGMde}) arrow->setIconSize(QSize(28, 28));
+    BotImprimirCuesGM = MakeButton(this, "BotImprimirCuesGM", kBotImprimirCuesGM);
+    BotSalirCues = MakeButton(this, "BotSalirCues", kBotSalirCues);
+    TimerAyu = new QTimer(this);
+    TimerAyu->setObjectName(QStringLiteral("TimerAyu"));
+    TimerReduce = new QTimer(this);
+    TimerReduce->setObjectName(QStringLiteral("TimerReduce"));
+    for (QTimer* timer : {TimerAyu, TimerReduce}) timer->setInterval(IQ::kTimerMs);
+    questionnaireControls_ = FindControls<QuestionnaireControl, kQuestionnaireControlCount>(
+        this, QuestionnaireControlName);
 }
 
 void TForm3::connectOwn() {
@@ -125,6 +193,28 @@ void TForm3::connectOwn() {
     click(botAsig, [m] { m->botAsigClick(); });
     connect(heli, &QTimer::timeout, this, [m] { m->tick(HelicopterIntro::Timer::Heli); });
     connect(piloto, &QTimer::timeout, this, [m] { m->tick(HelicopterIntro::Timer::Piloto); });
+
+    IntermediateQuestionnaire* q = questionnaire_.get();
+    auto rowClick = [this](QListWidget* list, auto handler) {
+        connect(list, &QListWidget::clicked, this,
+                [handler](const QModelIndex& index) { handler(index.row()); });
+    };
+    rowClick(ListGM, [q](int row) { q->ListGMClick(row); });
+    rowClick(ListGM2, [q](int row) { q->ListGM2Click(row); });
+    rowClick(ListPeque, [q](int row) { q->ListPequeClick(row); });
+    click(BitFleGMde, [q] { q->BitFleGMdeClick(); });
+    click(BitFleGMiz, [q] { q->BitFleGMizClick(); });
+    click(BotImprimirCuesGM, [q] { q->BotImprimirCuesGMClick(); });
+    click(BotSalirCues, [this, q] {
+        const std::string_view to = q->BotSalirCuesClick();
+        if (to.empty()) {
+            hide();
+        } else {
+            HandOver(this, to, platform_.screen);
+        }
+    });
+    connect(TimerAyu, &QTimer::timeout, this, [q] { q->tick(QuestionnaireTimer::Ayu); });
+    connect(TimerReduce, &QTimer::timeout, this, [q] { q->tick(QuestionnaireTimer::Reduce); });
 }
 
 void TForm3::applyOwn() {
@@ -138,7 +228,43 @@ void TForm3::applyOwn() {
         if (intro.running(which) && !timer->isActive()) timer->start();
         if (!intro.running(which) && timer->isActive()) timer->stop();
     }
+    const QuestionnaireChanges changes = questionnaire_->takeChanges();
+    if (changes.any()) applyQuestionnaire(changes);
     update();
+}
+
+void TForm3::applyQuestionnaire(const QuestionnaireChanges& changes) {
+    const QuestionnaireViewState& view = questionnaire_->view();
+    if (changes.has(QuestionnaireChanges::ListRows)) {
+        // The areas with the main menu's icons in rows of 30, or the titles with the title icon.
+        const PictureList& icons = view.listShowsTitles ? DegreesRowIcons() : ImageListIconos();
+        ListGM->setItemDelegate(new ModelCells(
+            icons, [&view](int row, int) { return CellOf(view.listRows, row); },
+            IntermediateQuestionnaire::kAreaRowHeight, ListGM));
+        FillRows(ListGM, view.listRows);
+    }
+    if (changes.has(QuestionnaireChanges::ItemRows)) {
+        const int top = ListGM2->verticalScrollBar()->value();
+        FillRows(ListGM2, view.itemRows);
+        ListGM2->verticalScrollBar()->setValue(top);
+    }
+    if (changes.has(QuestionnaireChanges::SmallRows)) FillRows(ListPeque, view.smallRows);
+    if (changes.has(QuestionnaireChanges::Places)) {
+        ListGM->setGeometry(view.list);
+        LabAyuGM->setGeometry(view.helpLine);
+        HeliPeque->move(view.helicopter);
+    }
+    if (changes.has(QuestionnaireChanges::Controls))
+        ApplyControls(questionnaireControls_, view.controls);
+    const std::array<std::pair<QTimer*, QuestionnaireTimer>, 2> timers = {
+        {{TimerAyu, QuestionnaireTimer::Ayu}, {TimerReduce, QuestionnaireTimer::Reduce}}};
+    for (const auto& [timer, which] : timers) {
+        const bool on = view.timers[static_cast<size_t>(which)];
+        if (on && !timer->isActive()) timer->start();
+        if (!on && timer->isActive()) timer->stop();
+    }
+    for (QWidget* w : {static_cast<QWidget*>(ListGM), static_cast<QWidget*>(HeliPeque)})
+        if (w->isVisible()) w->raise();
 }
 
 void TForm3::showEvent(QShowEvent* event) {

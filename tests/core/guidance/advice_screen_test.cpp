@@ -51,22 +51,8 @@ class AdviceScreenTest : public ::testing::Test, protected testing::Questionnair
         }
         keys.itineraries.count = 13;
 
-        DegreeTables& degrees = enlace->degreeTables;
-        const std::pair<const char*, int> degreeList[] = {
-            {"Medicina", 3}, {"Bellas Artes", 2}, {"Historia", 11}};
-        for (int d = 1; d <= 3; ++d) {
-            degrees.degreeNames.set(d, degreeList[d - 1].first);
-            degrees.degreeAttributes.cell(d, DegreeTables::kFirstItinerary) =
-                degreeList[d - 1].second;
-        }
-        degrees.degreeNames.count = 3;
-        VocationalTables& vocational = enlace->vocational;
-        vocational.titlesGS.set(1, "Laboratorio cl\xEDnico");
-        vocational.factsGS.cell(1, 0) = 3;
-        vocational.titlesGS.set(2, "Animaci\xF3n 3D");
-        vocational.factsGS.cell(2, 0) = 2;
-        vocational.factsGS.cell(2, 3) = 2;
-        vocational.titlesGS.count = 2;
+        setStudies({{"Medicina", 3}, {"Bellas Artes", 2}, {"Historia", 11}},
+                   {{"Laboratorio cl\xEDnico", {3}}, {"Animaci\xF3n 3D", {2, 0, 0, 2}}});
 
         screen = std::make_unique<AdviceScreen>(*enlace, output);
         EXPECT_TRUE(screen->FormCreate()) << messages.errors.join(QLatin1Char('\n')).toStdString();

@@ -1,6 +1,7 @@
 target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/advice_screen_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bundled_students_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/eso_screen_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/group_studies_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/professions_screen_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/assistant_test.cpp

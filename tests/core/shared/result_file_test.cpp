@@ -1,11 +1,12 @@
 #include "core/shared/result_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "support/file_limits.h"
 #include "support/recording_messages.h"
 #include "support/recording_save_dialog.h"
 #include "support/temp_folder.h"
@@ -42,14 +43,30 @@ TEST(ResultFileTest, ReplacesAnEarlierLongerFileWhole) {
 }
 
 TEST(ResultFileTest, AFolderThatCannotBeWrittenKeepsTheEarlierFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser";
     TempFolder folder;
     const QString path = folder.write(QStringLiteral("sub/r.TXT"), "antes\r\n");
     QFile::setPermissions(folder.file(QStringLiteral("sub")), QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_NE(WriteResultFile(path, {"nuevo"}), QString());
+    {
+        testing::ObeyingPermissions asAUser;
+        EXPECT_NE(WriteResultFile(path, {"nuevo"}), QString());
+    }
     QFile::setPermissions(folder.file(QStringLiteral("sub")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(Bytes(path), QByteArray("antes\r\n"));
+}
+
+TEST(ResultFileTest, AWriteTheFileSystemCutsShortKeepsTheEarlierFileAndSaysWhy) {
+    TempFolder folder;
+    const QString path = folder.write(QStringLiteral("r.TXT"), "antes\r\n");
+    QString why;
+    {
+        testing::FileSizeLimit full(100);
+        why = WriteResultFile(path, {std::string(300, 'x')});
+    }
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_NE(why, QStringLiteral("Unknown error"));
+    EXPECT_EQ(Bytes(path), QByteArray("antes\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("r.TXT")});
 }
 
 struct FileNameCase {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/menu_routes.h"
+#include "app/screen_data.h"
 #include "app/screens.h"
 #include "core/shared/enlace.h"
 #include "core/shared/shutdown.h"
@@ -37,6 +38,16 @@ class Program : public BundledStartup {
             const auto factory = ScreenFactories().find(name);
             if (factory == ScreenFactories().end()) continue;
             add(name, factory->second(context));
+        }
+    }
+    // The start-up's creation order: every class's data load at its place, and the screens of
+    // these classes created there with the program's factories.
+    void startUp(std::initializer_list<std::string_view> names) {
+        for (const StartupStep& step : ScreenCreationOrder(false)) {
+            if (step.kind != StartupStep::Kind::Create) continue;
+            RunScreenDataLoad(step.screen, *enlace);
+            for (const std::string_view name : names)
+                if (name == step.screen) create({std::string(name).c_str()});
         }
     }
     // Takes a screen into the program under a class name.

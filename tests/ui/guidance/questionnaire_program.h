@@ -13,6 +13,7 @@
 #include "support/shots.h"
 #include "ui/guidance/formconsejo.h"
 #include "ui/guidance/help_panel_view.h"
+#include "ui/guidance/itinerarios.h"
 #include "ui/guidance/profeU.h"
 #include "ui/university/degrees_fixture.h"
 
@@ -39,6 +40,7 @@ class QuestionnaireProgram {
         routes.find = [this](std::string_view name) -> QWidget* {
             if (name == "TFormCon") return advice.get();
             if (name == "Tprofe") return professions.get();
+            if (name == "TForm2") return eso.get();
             if (name == "Tform0") return menu.get();
             return nullptr;
         };
@@ -51,6 +53,10 @@ class QuestionnaireProgram {
     void createProfessions() {
         professions = std::make_unique<Tprofe>(
             ProfessionsPlatform{*enlace, pictures, notice, printing, saveDialog, routes.find});
+    }
+    void createEso() {
+        eso = std::make_unique<TForm2>(
+            EsoPlatform{*enlace, pictures, shutdown, notice, printing, saveDialog, routes.find});
     }
     void createMenu() {
         menu = std::make_unique<Tform0>(MenuPlatform{*enlace, pictures, display, shutdown, routes,
@@ -93,6 +99,7 @@ class QuestionnaireProgram {
     bool loaded = false;
     std::unique_ptr<TFormCon> advice;
     std::unique_ptr<Tprofe> professions;
+    std::unique_ptr<TForm2> eso;
     std::unique_ptr<Tform0> menu;
 };
 

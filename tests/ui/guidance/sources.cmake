@@ -1,5 +1,7 @@
 target_sources(ui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/formconsejo_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/itinerarios_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/eso_walk_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mapa_estrellas_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profeU_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/asistente_test.cpp

@@ -191,6 +191,17 @@ inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at,
     QApplication::sendEvent(widget, &event);
 }
 
+// A pixel of `region` on a map (the region's first cell, column by column, that has neighbours
+// of the same region on its right and below); none: (-1, -1).
+inline QPoint PixelOf(const RegionMaps& maps, RegionMap map, int region) {
+    for (int x = 1; x < RegionMaps::kWidth; ++x)
+        for (int y = 1; y < RegionMaps::Height(map); ++y)
+            if (maps.RegionAt(map, x, y) == region && maps.RegionAt(map, x + 1, y) == region &&
+                maps.RegionAt(map, x, y + 1) == region)
+                return {x - 1, y - 1};
+    return {-1, -1};
+}
+
 // A press and release at `at`, after a move there.
 inline void ClickAt(QWidget* widget, QPoint at) {
     SendMouse(widget, QEvent::MouseMove, at);

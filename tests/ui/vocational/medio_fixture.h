@@ -8,6 +8,7 @@
 #include "core/shared/setup_guard.h"
 #include "core/university/degree_load.h"
 #include "support/recording_printing.h"
+#include "support/recording_save_dialog.h"
 #include "support/recording_sound.h"
 #include "support/shots.h"
 #include "ui/university/degrees_fixture.h"
@@ -37,8 +38,8 @@ class IntermediateProgram : public BundledProgram {
             RunScreenDataLoad(step.screen, *enlace);
             if (step.screen == "TForm1") RunSetUp(messages, [this] { LoadDegreeData(*enlace); });
             if (step.screen == "TForm3")
-                medio = std::make_unique<TForm3>(
-                    LevelPlatform{*enlace, pictures, shutdown, printing, sound, routes.find});
+                medio = std::make_unique<TForm3>(LevelPlatform{
+                    *enlace, pictures, shutdown, printing, sound, notice, saveDialog, routes.find});
         }
         menu = std::make_unique<Tform0>(MenuPlatform{*enlace, pictures, display, shutdown, routes,
                                                      opener, SettingsStore(store->file())});
@@ -52,20 +53,14 @@ class IntermediateProgram : public BundledProgram {
         for (int i = 0; i < 40 && menu->TimerZoom->isActive(); ++i) menu->tick(MenuTimer::Zoom);
     }
 
-    // A pixel of `region` on one of the screen's maps (the region's first cell, column by
-    // column, that has neighbours of the same region on its right and below); none: (-1, -1).
+    // A pixel of `region` on one of the screen's maps; none: (-1, -1).
     QPoint pixelOf(RegionMap map, int region) const {
-        const RegionMaps& maps = enlace->regionMaps;
-        for (int x = 1; x < RegionMaps::kWidth; ++x)
-            for (int y = 1; y < RegionMaps::Height(map); ++y)
-                if (maps.RegionAt(map, x, y) == region && maps.RegionAt(map, x + 1, y) == region &&
-                    maps.RegionAt(map, x, y + 1) == region)
-                    return {x - 1, y - 1};
-        return {-1, -1};
+        return PixelOf(enlace->regionMaps, map, region);
     }
 
     RecordingPrinting printing;
     RecordingSound sound;
+    RecordingSaveDialog saveDialog;
     std::unique_ptr<TForm3> medio;
     std::unique_ptr<Tform0> menu;
 };
