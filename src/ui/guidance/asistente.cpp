@@ -79,8 +79,7 @@ void TForm5::FormCreate() {
     setFixedSize(kScreenMode.width, kScreenMode.height);
     move(0, 0);
 
-    floor_ = QPixmap::fromImage(
-        Tiled(platform_.pictures.picture("suelo"), QSize(kScreenMode.width, kScreenMode.height)));
+    floor_ = SharedTiles(platform_.pictures, "suelo", QSize(kScreenMode.width, kScreenMode.height));
 
     model_.FormCreate();
     for (const AssistantPlace& place : AssistantLayout())
@@ -117,8 +116,7 @@ QWidget* TForm5::create(const AssistantPlace& place) {
         }
         case K::Picture: {
             auto* picture = new QLabel(parent);
-            picture->setPixmap(
-                QPixmap::fromImage(Tiled(platform_.pictures.picture("parte"), place.rect.size())));
+            picture->setPixmap(SharedTiles(platform_.pictures, "parte", place.rect.size()));
             w = picture;
             break;
         }

@@ -199,8 +199,8 @@ void TFlomce::FormCreate() {
     setObjectName(QStringLiteral("TFlomce"));
     setFixedSize(kScreenMode.width, kScreenMode.height);
     move(0, 0);
-    background_ = QPixmap::fromImage(
-        Tiled(platform_.pictures.picture("suelo"), QSize(kScreenMode.width, kScreenMode.height)));
+    background_ =
+        SharedTiles(platform_.pictures, "suelo", QSize(kScreenMode.width, kScreenMode.height));
 
     model_.FormCreate();
     const DiagramView& view = model_.view();

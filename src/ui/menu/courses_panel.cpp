@@ -11,7 +11,7 @@
 #include "core/menu/courses.h"
 #include "core/menu/menu_texts.h"
 #include "ui/menu/facade.h"
-#include "ui/shared/drawing.h"
+#include "ui/shared/screen_parts.h"
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
 #include "ui/shared/roll_transition.h"
@@ -96,20 +96,20 @@ CoursesPanel::CoursesPanel(CoursesBrowser& model, const MenuTexts& texts,
     setGeometry(0, 0, 1024, 768);
     hide();
 
-    auto picture = [this](const char* name, QRect geometry, const QImage& tile) {
+    auto picture = [this, &pictures](const char* name, QRect geometry, const char* slot) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(geometry);
-        label->setPixmap(QPixmap::fromImage(Tiled(tile, geometry.size())));
+        label->setPixmap(SharedTiles(pictures, slot, geometry.size()));
         return label;
     };
-    degradeini = picture("degradeini", {0, 0, 1024, 768}, pictures.picture("suelo"));
+    degradeini = picture("degradeini", {0, 0, 1024, 768}, "suelo");
     const QImage& left = pictures.picture("TilIzq");
     const QImage& right = pictures.picture("TilDer");
-    TilIzq = picture("TilIzq", {0, 0, std::max(left.width(), 1), 768}, left);
+    TilIzq = picture("TilIzq", {0, 0, std::max(left.width(), 1), 768}, "TilIzq");
     TilDer = picture(
-        "TilDer", {1024 - std::max(right.width(), 1), 0, std::max(right.width(), 1), 768}, right);
-    TilArr = picture("TilArr", {0, 0, 1024, 50}, pictures.picture("marcoar"));
+        "TilDer", {1024 - std::max(right.width(), 1), 0, std::max(right.width(), 1), 768}, "TilDer");
+    TilArr = picture("TilArr", {0, 0, 1024, 50}, "marcoar");
 
     auto title = [this](const char* name, const QString& text, QRect geometry,
                         Qt::Alignment align) {

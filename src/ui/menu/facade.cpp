@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "ui/shared/drawing.h"
 
 namespace velmora {
 
@@ -14,7 +13,7 @@ Facade::Facade(QWidget* parent) : QWidget(parent) {
 
 void Facade::setTiles(const QImage& parte) {
     parte_ = parte;
-    tiled_ = Tiled(parte, size());
+    tile_ = QPixmap::fromImage(parte);
     update();
 }
 
@@ -27,8 +26,10 @@ void Facade::setZoom(const ZoomView& zoom, const QImage& figure) {
 
 void Facade::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (tiled_.size() != size()) tiled_ = Tiled(parte_, size());
-    painter.drawImage(0, 0, tiled_);
+    if (tile_.isNull())
+        painter.fillRect(rect(), Qt::black);
+    else
+        painter.drawTiledPixmap(rect(), tile_);
     if (!zoom_.active) return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(zoom_.rect, parte_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
@@ -26,7 +27,8 @@ protected:
 
 private:
     QImage parte_;
-    QImage tiled_;
+    // The front is painted tile by tile: a composed full-window copy would cost 3 MB.
+    QPixmap tile_;
     ZoomView zoom_;
     QImage figure_;
     std::function<void()> pointerMoved_;

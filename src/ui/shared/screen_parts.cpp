@@ -105,7 +105,9 @@ ShadowLabel* MakeSchoolLabel(QWidget* parent) {
     return label;
 }
 
-QPixmap SectionFrame(const SharedPictures& pictures) {
+namespace {
+
+QPixmap ComposeSectionFrame(const SharedPictures& pictures) {
     QImage canvas(kScreenMode.width, kScreenMode.height, QImage::Format_RGB32);
     canvas.fill(ToQColor(PaletteColour::LightPeach));
     const QImage& floor = pictures.picture("suelo");
@@ -121,7 +123,20 @@ QPixmap SectionFrame(const SharedPictures& pictures) {
             right);
     if (!top.isNull()) TileImage(p, QRect(0, 0, canvas.width(), top.height()), top);
     p.end();
-    return QPixmap::fromImage(canvas);
+    return QPixmap::fromImage(std::move(canvas));
+}
+
+}  // namespace
+
+QPixmap SectionFrame(const SharedPictures& pictures) {
+    return pictures.composed("sectionFrame", [&] { return ComposeSectionFrame(pictures); });
+}
+
+QPixmap SharedTiles(const SharedPictures& pictures, const char* slot, QSize size) {
+    const std::string key = std::string("tiles ") + slot + ' ' + std::to_string(size.width()) +
+                            'x' + std::to_string(size.height());
+    return pictures.composed(
+        key, [&] { return QPixmap::fromImage(Tiled(pictures.picture(slot), size)); });
 }
 
 void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text) {

@@ -50,6 +50,9 @@ ShadowLabel* MakeSchoolLabel(QWidget* parent);
 // The section screens' frame: the floor tiled over the whole window, the top strip and the two
 // side strips over it.
 QPixmap SectionFrame(const SharedPictures& pictures);
+// The shared picture `slot` repeated from the top left corner over `size` (black where there is no
+// picture), one copy for every screen that asks for the same tiles.
+QPixmap SharedTiles(const SharedPictures& pictures, const char* slot, QSize size);
 
 // The pointer of a kind.
 Qt::CursorShape ShapeOf(CursorKind kind);

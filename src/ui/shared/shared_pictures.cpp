@@ -45,4 +45,11 @@ const QImage& SharedPictures::picture(std::string_view slot) const {
     return found == pictures_.end() ? kNone : found->second;
 }
 
+const QPixmap& SharedPictures::composed(std::string_view name,
+                                       const std::function<QPixmap()>& compose) const {
+    auto found = composed_.find(name);
+    if (found == composed_.end()) found = composed_.emplace(std::string(name), compose()).first;
+    return found->second;
+}
+
 }  // namespace velmora
