@@ -13,6 +13,7 @@
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
 #include "ui/university/grados.h"
+#include "ui/vocational/inipro.h"
 #include "ui/vocational/medio.h"
 #include "ui/vocational/pasarelaFP.h"
 
@@ -90,6 +91,13 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
          [](ScreenContext& c) -> QWidget* {
              return new TForm3(LevelPlatform{c.enlace, c.pictures, c.shutdown, c.printing, c.sound,
                                              [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        // Its tables were loaded at its place in the start-up (screen_data.cpp).
+        {"TFIniPro",
+         [](ScreenContext& c) -> QWidget* {
+             return new TFIniPro(
+                 LevelPlatform{c.enlace, c.pictures, c.shutdown, c.printing, c.sound,
+                               [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm5",
          [](ScreenContext& c) -> QWidget* {
