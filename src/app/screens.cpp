@@ -13,6 +13,7 @@
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
 #include "ui/university/grados.h"
+#include "ui/vocational/certifiU.h"
 #include "ui/vocational/inipro.h"
 #include "ui/vocational/medio.h"
 #include "ui/vocational/pasarelaFP.h"
@@ -98,6 +99,13 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
              return new TFIniPro(
                  LevelPlatform{c.enlace, c.pictures, c.shutdown, c.printing, c.sound,
                                [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        // Its certificates were loaded at its place in the start-up.
+        {"TCertifica",
+         [](ScreenContext& c) -> QWidget* {
+             return new TCertifica(
+                 CertificatesPlatform{c.enlace, c.pictures, c.printing, c.opener,
+                                      [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm5",
          [](ScreenContext& c) -> QWidget* {

@@ -158,4 +158,24 @@ std::vector<std::string> GMRequirementLines(const VocationalTables& tables,
     return informa.linesForKey(key);
 }
 
+CertificateFacts FactsOfCertificate(const VocationalTables& tables, int certificate) {
+    CertificateFacts facts;
+    if (certificate < 1 || certificate > tables.certificates.count) return facts;
+    const std::string_view line = tables.certificates[certificate];
+    facts.name = std::string(TrimRight(line.substr(std::min<size_t>(1, line.size()))));
+    const std::string_view hours = tables.certificateHours[certificate];
+    for (size_t i = 0; i < 3 && i < hours.size(); ++i) {
+        const char code = hours[i];
+        if (code == ' ') continue;
+        for (size_t a = 1; a < tables.hourLabels.size(); ++a) {
+            const std::string& label = tables.hourLabels[a];
+            if (label.empty() || label[0] != code) continue;
+            facts.requirements.push_back(std::string(TrimRight(label.substr(1, 28))));
+        }
+    }
+    if (hours.size() > 3) facts.hours = std::string(Trim(hours.substr(3, 3)));
+    if (hours.size() > 7) facts.description = std::string(TrimRight(hours.substr(7)));
+    return facts;
+}
+
 }  // namespace velmora

@@ -80,4 +80,15 @@ std::vector<std::string> BlockEntries(const BlockTable& blocks, int title, int f
 std::vector<std::string> GMRequirementLines(const VocationalTables& tables,
                                             const KeyedLines& informa, int title);
 
+// A professional certificate, entry c of Certificates and of CertificateHours.
+struct CertificateFacts {
+    std::string name;  // columns 2-60, without trailing blanks
+    // For each of its three requirement codes in order, every requirement label with that code
+    // (label order), as the label's characters 2-29; a blank code names none.
+    std::vector<std::string> requirements;
+    std::string hours;        // characters 4-6
+    std::string description;  // characters 8 to the end
+};
+CertificateFacts FactsOfCertificate(const VocationalTables& tables, int certificate);
+
 }  // namespace velmora
