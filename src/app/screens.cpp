@@ -13,6 +13,7 @@
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
 #include "ui/university/grados.h"
+#include "ui/vocational/catU.h"
 #include "ui/vocational/certifiU.h"
 #include "ui/vocational/inipro.h"
 #include "ui/vocational/medio.h"
@@ -106,6 +107,13 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
              return new TCertifica(
                  CertificatesPlatform{c.enlace, c.pictures, c.printing, c.opener,
                                       [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        // Every table it lists was loaded by the screens created before it.
+        {"TFormCat",
+         [](ScreenContext& c) -> QWidget* {
+             return new TFormCat(CataloguePlatform{
+                 c.enlace, c.pictures, c.printing,
+                 [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm5",
          [](ScreenContext& c) -> QWidget* {
