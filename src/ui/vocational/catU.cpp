@@ -166,7 +166,9 @@ void TFormCat::apply(const CatalogueChanges& changes) {
     if (changes.has(CatalogueChanges::Details)) {
         const QRect list = kLists[static_cast<size_t>(view.detailsOf)];
         const bool under = list.y() == kTopRow;
-        panelsel->move(kListsLeft, under ? list.bottom() + 3 : list.top() - 2 - kPanel.height());
+        // Above the bottom row it leaves the lists' captions in sight.
+        panelsel->move(kListsLeft,
+                       under ? list.bottom() + 3 : list.top() - kLabelHeight - 2 - kPanel.height());
         ShowRichText(ListSel, view.details);
         panelsel->raise();
         RollTransition::Refill(panelsel, leaving, RollTransition::Shape::Roll, M::kTransitionMs,

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -144,6 +146,87 @@ TEST_P(CatUTest, AnEntrysDetailsDependOnItsKind) {
     EXPECT_LE(s->panelsel->geometry().bottom(), s->list(L::Basic)->y());
     clickRow(s->list(L::Degrees), 0);
     EXPECT_GE(s->panelsel->y(), s->list(L::Degrees)->geometry().bottom());
+}
+
+TEST_P(CatUTest, FromDoorTwoToAFamilysEntriesItsReportAndBack) {
+    openDoor(MenuLabel::Cat);
+    ASSERT_TRUE(s->isVisible());
+    EXPECT_FALSE(menu()->isVisible());
+    EXPECT_EQ(s->ListFam->count(), VocationalTables::kFamilies);
+    EXPECT_FALSE(s->BotImprimir->isVisible());
+    // The help line slides in from the right.
+    EXPECT_EQ(s->LabelAyu0->x(), CatalogueScreen::kHelpStart);
+    for (int i = 0; i < 100 && s->TimerAyu->isActive(); ++i)
+        QMetaObject::invokeMethod(s->TimerAyu, "timeout");
+    EXPECT_LE(s->LabelAyu0->x(), CatalogueScreen::kHelpEnd);
+    EXPECT_FALSE(s->TimerAyu->isActive());
+    shot("01-families");
+
+    // The glass and ceramics family: its lists, then a basic title's details.
+    clickRow(s->ListFam, familyRow('Q'));
+    EXPECT_TRUE(s->BotImprimir->isVisible());
+    for (int k = 0; k < kCatalogueLists; ++k)
+        EXPECT_EQ(s->list(static_cast<L>(k))->count(), rows(static_cast<L>(k)).size());
+    ASSERT_GT(s->list(L::Basic)->count(), 0);
+    clickRow(s->list(L::Basic), 0);
+    EXPECT_TRUE(s->panelsel->isVisible());
+    EXPECT_EQ(s->ListSel->document()->firstBlock().text(), text(29));
+    shot("02-basic-title");
+    clickRow(s->list(L::Certificates), 0);
+    EXPECT_TRUE(s->panelsel->isVisible());
+    shot("03-certificate");
+    s->botcerrar->click();
+    EXPECT_FALSE(s->panelsel->isVisible());
+
+    // The family printed, every list under its caption.
+    s->BotImprimir->click();
+    ASSERT_EQ(printing.reports.size(), 1u);
+    const Report& report = printing.reports.back();
+    QStringList lines;
+    for (const auto& line : report.lines) lines << line.text;
+    const QString family = s->model().view().familyRows[static_cast<size_t>(familyRow('Q'))].text;
+    EXPECT_EQ(report.title, text(103) + QStringLiteral(": ") + family);
+    EXPECT_FALSE(report.monospaced);
+    EXPECT_EQ(report.fontSize, 12);
+    // No degree belongs to the family: no section for them.
+    EXPECT_FALSE(lines.contains(text(299)));
+    std::vector<int> bold;
+    for (size_t i = 0; i < report.lines.size(); ++i)
+        if (report.lines[i].bold) bold.push_back(static_cast<int>(i) + 1);
+    EXPECT_EQ(bold, (std::vector<int>{2, 5, 8, 11}));
+    if (GetParam() == 0) {
+        EXPECT_EQ(report.title, QStringLiteral("Catálogo de títulos: Vidrio y cerámica"));
+        EXPECT_EQ(lines, (QStringList{
+                             QString(),
+                             QStringLiteral("FP Grado Superior"),
+                             QStringLiteral(" -Desarrollo y Fabricación de Productos Cerámicos"),
+                             QString(),
+                             QStringLiteral("FP Grado Medio"),
+                             QStringLiteral(" -Fabricación de Productos Cerámicos"),
+                             QString(),
+                             QStringLiteral("FP Básica"),
+                             QStringLiteral(" -Vidriería y Alfarería"),
+                             QString(),
+                             QStringLiteral("Certificados de profesionalidad"),
+                             QStringLiteral(" -Op. básicas con equipos automáticos en planta "
+                                            "cerámica"),
+                             QStringLiteral(" -Fabricación de productos cerámicos conformados"),
+                         }));
+    }
+
+    // Back to the main menu.
+    s->BotRetroceder->click();
+    EXPECT_FALSE(s->isVisible());
+    EXPECT_TRUE(menu()->isVisible());
+}
+
+TEST_P(CatUTest, ClosingTheWindowAsksNothingAndReturnsToTheMainMenu) {
+    openDoor(MenuLabel::Cat);
+    clickRow(s->ListFam, 0);
+    s->close();
+    EXPECT_FALSE(s->isVisible());
+    EXPECT_TRUE(menu()->isVisible());
+    EXPECT_EQ(end.ended, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CatUTest, ::testing::Values(0, 1, 2, 3), testing::ByLanguage());
