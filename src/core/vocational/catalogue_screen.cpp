@@ -32,7 +32,6 @@ constexpr int kFamiliesText = 575;
 constexpr int kChooseFamilyText = 578;
 constexpr int kSeeAllText = 442;
 constexpr int kCatalogueText = 103;
-constexpr int kWindowText = 338;
 constexpr int kAccessText = 29;
 constexpr int kRequirementsText = 277;
 constexpr int kJobsText = 271;
@@ -75,8 +74,7 @@ CatalogueScreen::CatalogueScreen(Enlace& enlace, Printing& printing)
 
 void CatalogueScreen::FormCreate() {
     const InterfaceTexts& t = enlace_.texts;
-    view_.windowTitle =
-        CaptionText(t[kWindowText] + " " + cp1252::Encode(enlace_.settings.schoolName.trimmed()));
+    view_.windowTitle = VocationalWindowTitle(t, enlace_.settings.schoolName);
     const C labels[] = {C::Label1, C::Label2, C::Label3, C::Label4, C::Label5};
     for (int k = 0; k < kCatalogueLists; ++k)
         setCaption(labels[k], CaptionText(t[kListTexts[static_cast<size_t>(k)]]));

@@ -76,8 +76,7 @@ CertificatesScreen::CertificatesScreen(Enlace& enlace, Printing& printing, Addre
 
 void CertificatesScreen::FormCreate() {
     const InterfaceTexts& t = enlace_.texts;
-    view_.windowTitle =
-        CaptionText(t[338] + " " + cp1252::Encode(enlace_.settings.schoolName.trimmed()));
+    view_.windowTitle = VocationalWindowTitle(t, enlace_.settings.schoolName);
     const std::pair<C, int> captions[] = {{C::LabelTit1, kChooseAreaText},
                                           {C::LabelTit2, kChooseFamilyText},
                                           {C::LabelTit3, kChooseCertificateText},

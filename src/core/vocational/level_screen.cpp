@@ -101,8 +101,7 @@ LevelScreen::~LevelScreen() = default;
 bool LevelScreen::FormCreate() {
     Handler h(*this);
     const InterfaceTexts& t = enlace_.texts;
-    view_.windowTitle =
-        CaptionText(t[338] + " " + cp1252::Encode(enlace_.settings.schoolName.trimmed()));
+    view_.windowTitle = VocationalWindowTitle(t, enlace_.settings.schoolName);
     auto caption = [&](C control, const std::string& bytes) {
         view_.caption[Index(control)] = CaptionText(bytes);
     };
