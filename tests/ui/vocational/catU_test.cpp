@@ -177,6 +177,11 @@ TEST_P(CatUTest, FromDoorTwoToAFamilysEntriesItsReportAndBack) {
     shot("03-certificate");
     s->botcerrar->click();
     EXPECT_FALSE(s->panelsel->isVisible());
+    // A click on the background puts the details away too.
+    clickRow(s->list(L::Higher), 0);
+    EXPECT_TRUE(s->panelsel->isVisible());
+    ClickAt(s, {700, 748});
+    EXPECT_FALSE(s->panelsel->isVisible());
 
     // The family printed, every list under its caption.
     s->BotImprimir->click();
