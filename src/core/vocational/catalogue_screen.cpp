@@ -70,6 +70,7 @@ CatalogueScreen::CatalogueScreen(Enlace& enlace, Printing& printing)
         view_.controls.setCursor(c, CursorKind::Hand);
     view_.controls.setVisible(C::panelsel, false);
     view_.controls.setVisible(C::BotImprimir, false);
+    view_.helpLeft = kHelpStart;
 }
 
 void CatalogueScreen::FormCreate() {

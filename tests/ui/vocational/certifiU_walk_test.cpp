@@ -114,6 +114,7 @@ TEST_P(CertifiUWalkTest, FromTheStopStudyingSignToACertificateAndBack) {
     EXPECT_EQ(report.title, text(580));
     EXPECT_EQ(report.lines[0].text, text(583) + QStringLiteral(":"));
     EXPECT_GE(static_cast<int>(report.lines.size()), 3 + 5 * static_cast<int>(first.size()));
+    EXPECT_EQ(s->BotInternet->toolTip(), text(568));
     s->BotInternet->click();
     ASSERT_EQ(opener.opened.size(), 1);
     EXPECT_TRUE(opener.opened[0].endsWith(QStringLiteral("certificados-profesionalidad.html")));
