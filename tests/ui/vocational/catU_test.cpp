@@ -142,6 +142,8 @@ TEST_P(CatUTest, AnEntrysDetailsDependOnItsKind) {
     EXPECT_TRUE(model().view().details.paragraphs.front().runs.front().bold);
     // The panel stands under the top row and above the bottom one.
     s->show();
+    clickRow(s->list(L::Degrees), 0);
+    shot("04-degree");
     clickRow(s->list(L::Basic), 0);
     EXPECT_LE(s->panelsel->geometry().bottom(), s->list(L::Basic)->y());
     clickRow(s->list(L::Degrees), 0);
