@@ -111,9 +111,9 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
         // Every table it lists was loaded by the screens created before it.
         {"TFormCat",
          [](ScreenContext& c) -> QWidget* {
-             return new TFormCat(CataloguePlatform{
-                 c.enlace, c.pictures, c.printing,
-                 [&c](std::string_view name) { return c.screen(name); }});
+             return new TFormCat(
+                 CataloguePlatform{c.enlace, c.pictures, c.printing,
+                                   [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm5",
          [](ScreenContext& c) -> QWidget* {
