@@ -23,6 +23,8 @@ const std::map<std::string_view, ScreenDataLoad>& ScreenDataLoads() {
         // The basic screen: its titles and offers, which the other levels' listings of every
         // title of a centre show too.
         {"TFIniPro", [](Enlace& enlace) { LoadFpBasic(enlace); }},
+        // The certificates screen: its certificates, which the catalogue of titles lists too.
+        {"TCertifica", [](Enlace& enlace) { LoadCertificates(enlace); }},
     };
     return loads;
 }

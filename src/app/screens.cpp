@@ -14,6 +14,9 @@
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
 #include "ui/university/grados.h"
+#include "ui/vocational/catU.h"
+#include "ui/vocational/certifiU.h"
+#include "ui/vocational/inipro.h"
 #include "ui/vocational/medio.h"
 #include "ui/vocational/pasarelaFP.h"
 
@@ -44,6 +47,18 @@ QWidget* ScreenContext::screen(std::string_view name) const {
     const auto found = screens.find(name);
     return found == screens.end() ? nullptr : found->second.data();
 }
+
+namespace {
+
+// What every vocational level screen is given.
+LevelPlatform LevelPlatformOf(ScreenContext& c) {
+    return LevelPlatform{
+        c.enlace, c.pictures, c.shutdown,   c.printing,
+        c.sound,  c.notice,   c.saveDialog, [&c](std::string_view name) {
+                             return c.screen(name); }};
+}
+
+}  // namespace
 
 const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
     static const std::map<std::string_view, ScreenFactory> factories = {
@@ -91,15 +106,26 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
         // studies of every profession from the tables loaded before it.
         {"Tprofe",
          [](ScreenContext& c) -> QWidget* {
-             return new Tprofe(ProfessionsPlatform{
-                 c.enlace, c.pictures, c.notice, c.printing, c.saveDialog,
-                 [&c](std::string_view name) { return c.screen(name); }});
+             return new Tprofe(
+                 ProfessionsPlatform{c.enlace, c.pictures, c.notice, c.printing, c.saveDialog,
+                                     [&c](std::string_view name) { return c.screen(name); }});
          }},
-        {"TForm3",
+        {"TForm3", [](ScreenContext& c) -> QWidget* { return new TForm3(LevelPlatformOf(c)); }},
+        // Its tables were loaded at its place in the start-up (screen_data.cpp).
+        {"TFIniPro", [](ScreenContext& c) -> QWidget* { return new TFIniPro(LevelPlatformOf(c)); }},
+        // Its certificates were loaded at its place in the start-up.
+        {"TCertifica",
          [](ScreenContext& c) -> QWidget* {
-             return new TForm3(LevelPlatform{
-                 c.enlace, c.pictures, c.shutdown, c.printing, c.sound, c.notice, c.saveDialog,
-                 [&c](std::string_view name) { return c.screen(name); }});
+             return new TCertifica(
+                 CertificatesPlatform{c.enlace, c.pictures, c.printing, c.opener,
+                                      [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        // Every table it lists was loaded by the screens created before it.
+        {"TFormCat",
+         [](ScreenContext& c) -> QWidget* {
+             return new TFormCat(
+                 CataloguePlatform{c.enlace, c.pictures, c.printing,
+                                   [&c](std::string_view name) { return c.screen(name); }});
          }},
         {"TForm5",
          [](ScreenContext& c) -> QWidget* {

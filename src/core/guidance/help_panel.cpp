@@ -16,12 +16,18 @@ HelpPanel::Set HelpPanel::Lines(std::initializer_list<int> texts) {
 }
 
 void HelpPanel::show(const Set& set, const InterfaceTexts& texts) {
-    for (size_t k = 0; k < lines_.size(); ++k) {
+    std::array<QString, kLines> lines;
+    for (size_t k = 0; k < lines.size(); ++k) {
         // A help line holds at most 35 characters.
-        lines_[k] =
+        lines[k] =
             set[k] > 0 ? cp1252::Decode(std::string_view(texts[set[k]]).substr(0, 35)) : QString();
-        shown_[k].clear();
     }
+    show(lines);
+}
+
+void HelpPanel::show(const std::array<QString, kLines>& lines) {
+    lines_ = lines;
+    for (QString& shown : shown_) shown.clear();
     typed_ = 0;
     frame_ = 0;
     visible_ = true;

@@ -21,6 +21,8 @@ class HelpPanel {
 
     // Shows the panel with its labels cleared and starts typing the set's lines.
     void show(const Set& set, const InterfaceTexts& texts);
+    // The same with lines of the screen's own (the labels make a long one smaller).
+    void show(const std::array<QString, kLines>& lines);
     void hide() {
         visible_ = false;
         running_ = false;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/printing/report_buffer.h"
 #include "core/shared/result_file.h"
 
 namespace velmora {
@@ -13,17 +14,6 @@ class Notice;
 class Printing;
 class SaveDialog;
 class StudentName;
-
-// A questionnaire result as a screen composes it: the title (report entry 0) and the lines
-// (entries 1, 2, ...), Windows-1252 bytes, with the numbers of the lines to print in bold.
-struct ResultReport {
-    std::string title;
-    std::vector<std::string> lines;  // line k in entry k - 1
-    std::vector<int> boldLines;
-
-    void add(std::string line, bool bold = false);
-    int count() const { return static_cast<int>(lines.size()); }
-};
 
 // What every questionnaire screen does with a result: the student's name asked with the notice
 // dialog, the report printed through the shared report buffer and the print dialog, and the
@@ -45,8 +35,6 @@ class QuestionnaireOutput {
     SaveOutcome Save(const QString& name, const std::vector<std::string>& lines);
 
   private:
-    int Compose(const ResultReport& report);
-
     Enlace& enlace_;
     Notice& notice_;
     Printing& printing_;

@@ -32,6 +32,10 @@ QString CaptionText(std::string_view bytes) {
     return text;
 }
 
+QString VocationalWindowTitle(const InterfaceTexts& texts, const QString& schoolName) {
+    return CaptionText(texts[338] + " " + cp1252::Encode(schoolName.trimmed()));
+}
+
 MenuTexts BuildMenuTexts(const InterfaceTexts& t, const QString& schoolName,
                          bool animationEnabled) {
     auto one = [&](int n) { return CaptionText(t[n]); };

@@ -18,6 +18,9 @@ std::string GrowingText(std::initializer_list<std::string_view> pieces,
 // A caption's bytes as the screen shows them: decoded, with CR as a line break.
 QString CaptionText(std::string_view bytes);
 
+// The window title of the vocational screens: interface text 338, a blank and the school's name.
+QString VocationalWindowTitle(const InterfaceTexts& texts, const QString& schoolName);
+
 // Every caption and hint of the main menu, the configuration panel and the courses panel,
 // built once from the text slots.
 struct MenuTexts {

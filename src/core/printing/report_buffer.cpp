@@ -13,6 +13,11 @@ void ReportBuffer::EmptyFrom(int first) {
     for (int k = std::max(first, 0); k <= kLastEntry; ++k) entries_.set(k, {});
 }
 
+void ResultReport::add(std::string line, bool bold) {
+    lines.push_back(std::move(line));
+    if (bold) boldLines.push_back(count());
+}
+
 bool BoldLines::Add(int line) {
     if (count() >= kCapacity) return false;
     lines_.push_back(line);

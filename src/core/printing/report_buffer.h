@@ -48,6 +48,18 @@ private:
     std::vector<int> lines_;
 };
 
+// A report as a screen composes it before it goes to the shared buffer: the title (entry 0) and
+// the lines (entries 1, 2, ...), Windows-1252 bytes, with the numbers of the lines to print in
+// bold.
+struct ResultReport {
+    std::string title;
+    std::vector<std::string> lines;  // line k in entry k - 1
+    std::vector<int> boldLines;
+
+    void add(std::string line, bool bold = false);
+    int count() const { return static_cast<int>(lines.size()); }
+};
+
 // The report buffer most screens share, and the program's one bold-line list.
 struct ReportState {
     ReportBuffer buffer;

@@ -24,6 +24,27 @@ bool ReportPrinter::PrintListReport(ReportBuffer& buffer, int count, bool monosp
     return Print(buffer, count, ReportLayout::List, monospaced, 8);
 }
 
+int ReportPrinter::Fill(const ResultReport& report) {
+    ReportState& state = enlace_.report;
+    const int count = std::min(report.count(), ReportBuffer::kMaxLines);
+    state.buffer.setTitle(report.title);
+    for (int k = 1; k <= count; ++k) state.buffer.set(k, report.lines[static_cast<size_t>(k - 1)]);
+    state.boldLines.Clear();
+    for (const int line : report.boldLines)
+        if (line >= 1 && line <= count) state.boldLines.Add(line);
+    return count;
+}
+
+bool ReportPrinter::PrintTextReport(const ResultReport& report, bool monospaced, int fontSize) {
+    const int count = Fill(report);
+    return PrintTextReport(enlace_.report.buffer, count, monospaced, fontSize);
+}
+
+bool ReportPrinter::PrintListReport(const ResultReport& report, bool monospaced) {
+    const int count = Fill(report);
+    return PrintListReport(enlace_.report.buffer, count, monospaced);
+}
+
 Report ReportPrinter::Compose(const ReportBuffer& buffer, int count, ReportLayout layout,
                               bool monospaced, int fontSize) const {
     count = std::clamp(count, 0, ReportBuffer::kMaxLines);

@@ -23,7 +23,14 @@ public:
     // at size 10 whatever `monospaced` says.
     bool PrintListReport(ReportBuffer& buffer, int count, bool monospaced);
 
+    // The same for a composed report: put in the shared buffer (each line cut to 65
+    // characters, at most 1500 lines) with its bold lines, then printed.
+    bool PrintTextReport(const ResultReport& report, bool monospaced, int fontSize);
+    bool PrintListReport(const ResultReport& report, bool monospaced);
+
 private:
+    // Puts a composed report in the shared buffer; the number of its lines there.
+    int Fill(const ResultReport& report);
     // The report as it goes to the printer (count is kept within 0..1500).
     Report Compose(const ReportBuffer& buffer, int count, ReportLayout layout, bool monospaced,
                    int fontSize) const;

@@ -98,9 +98,9 @@ constexpr CatalogueEntry kCatalogue[] = {
 // The set-ups this build runs. A screen adds its class here when it lands, and with it its files
 // become required.
 // Kept in the start-up's order of the set-ups.
-constexpr std::array<std::string_view, 10> kBuiltLoaders = {
-    "start-up", "Tform9", "Tform0", "TForm7", "TForm1",  "TForm8",
-    "TFormCon", "TForm2", "Tprofe", "TFIniPro"};
+constexpr std::array<std::string_view, 12> kBuiltLoaders = {
+    "start-up", "Tform9",   "Tform0",     "TForm7", "TForm1",  "TForm8",
+    "TFormCon", "TForm2",   "TFIniPro",   "TCertifica", "Tprofe", "TFormCat"};
 
 // Files this build does not read yet even where their set-up runs: the sounds, image libraries
 // and files of their own format join with the code that reads them.

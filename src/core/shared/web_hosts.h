@@ -5,5 +5,7 @@ namespace velmora {
 // The web sites the program points to, each with its scheme and host; pages add their paths.
 // The public portal of vocational training of the Ministry of Education.
 inline constexpr const char* kVocationalTrainingPortal = "https://www.todofp.es";
+// The public employment service, with its pages on professional certificates.
+inline constexpr const char* kEmploymentServiceSite = "https://www.sepe.es";
 
 }  // namespace velmora

@@ -1,13 +1,12 @@
 #include "core/vocational/intermediate_screen.h"
 
-#include <climits>
-
 #include "core/menu/menu_texts.h"
 #include "core/shared/cp1252.h"
 #include "core/shared/enlace.h"
 #include "core/shared/setup_guard.h"
 #include "core/shared/sound.h"
 #include "core/vocational/vocational_load.h"
+#include "core/vocational/vocational_queries.h"
 
 namespace velmora {
 namespace {
@@ -23,12 +22,6 @@ constexpr int kTitlesText = 190;
 constexpr int kJobEntries = 5;
 constexpr int kLastEntry = 25;
 constexpr int kTrailingBlanksDropped = 11;
-
-// The controls the screen keeps when it is left: its headings, and the children that follow
-// their panels.
-constexpr C kKeptOnLeaving[] = {C::LabelFP1, C::LabelFPGM,    C::LabelAno,
-                                C::mapa,     C::LabelSelCom1, C::LabelSelCom2,
-                                C::ListImp,  C::BotAceptar,   C::listSelFP};
 
 bool Blank(std::string_view line) {
     return Trim(line).empty();
@@ -177,14 +170,7 @@ LevelScreen::Leave IntermediateScreen::botSalirClick() {
 void IntermediateScreen::hideAllButHeadings() {
     intro_.stop();
     eraseBubble();
-    setTimer(LevelTimer::Estrellas, false);
-    setTimer(LevelTimer::Parpadeo, false);
-    for (int i = 0; i < kLevelControlCount; ++i) {
-        const auto control = static_cast<C>(i);
-        if (std::find(std::begin(kKeptOnLeaving), std::end(kKeptOnLeaving), control) ==
-            std::end(kKeptOnLeaving))
-            setVisible(control, false);
-    }
+    hideForLeaving();
 }
 
 // --- The title's buttons and texts -----------------------------------------------------------
@@ -205,20 +191,11 @@ void IntermediateScreen::hideTitleButtons() {
 }
 
 std::vector<std::string> IntermediateScreen::requirementLines() const {
-    // A mark no line of the file gives lies beyond every title.
-    const CatalogueMarks& marks = enlace_.vocational.marksGM;
-    const int bar = marks.firstBarLine > 0 ? marks.firstBarLine : INT_MAX;
-    const int bang = marks.firstBangLine > 0 ? marks.firstBangLine : INT_MAX;
-    const int t = state_.selectedTitle;
-    const char* key = t < bar ? "13" : t < bang ? "22" : "23";
-    return enlace_.informa.linesForKey(key);
+    return GMRequirementLines(enlace_.vocational, enlace_.informa, state_.selectedTitle);
 }
 
 std::vector<std::string> IntermediateScreen::blockEntries(int first, int last) const {
-    std::vector<std::string> entries;
-    for (int e = first; e <= last; ++e)
-        entries.push_back(enlace_.vocational.blocksGM.field(state_.selectedTitle, e - 1));
-    return entries;
+    return BlockEntries(enlace_.vocational.blocksGM, state_.selectedTitle, first, last);
 }
 
 void IntermediateScreen::BotRequisitosClick() {

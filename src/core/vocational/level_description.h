@@ -42,6 +42,15 @@ struct LevelDescription {
     bool placeClosingRowBlank = false;
     // A place's report names the level after the place.
     bool placeReportNamesLevel = true;
+    // Province code entry `entry` is listed by place as entry `searchedAs` (0: none): without
+    // the comarca map, the city of Barcelona, whose centres the area codes moved to the
+    // comarcas' province character, is found under the comarcas' code.
+    struct {
+        int entry = 0;
+        int searchedAs = 0;
+    } provinceAlias;
+    // The reports print as a text report in "Courier New" at this size; 0: as a list.
+    int textReportSize = 0;
 };
 
 // The intermediate screen, TForm3.

@@ -137,7 +137,8 @@ void LevelScreen::listCommunityCentres() {
     setVisible(C::listSelFP, false);
     setVisible(C::reja, true);
     state_.gridTitles.clear();
-    if (rows.empty()) {
+    const bool found = !rows.empty();
+    if (!found) {
         if (description_.noneInTextList) setTextLines({text(kNoneText)}, TextStyle::Plain);
         setGridCells({{text(kNoneText), {}}});
     } else {
@@ -146,6 +147,7 @@ void LevelScreen::listCommunityCentres() {
     }
     changes_.scrolls.push_back({C::reja, 0, true});
     changes_.selectionTransition = TransitionKind::Roll;
+    communityCentresShown(found);
 }
 
 void LevelScreen::openPlaceMap(int community) {
@@ -225,7 +227,10 @@ void LevelScreen::ListSelLugFPClick(int position) {
     const int k = p.count() >= 2 && !state_.printCollect ? position + 1 : 1;
     if (k == 0 && !state_.inCatalonia && !state_.inMadrid) return;
     if (!state_.localityMode) {
-        state_.provinceCode = std::string(ProvinceCode(enlace_.vocational, p.firstCode + k - 1));
+        int entry = p.firstCode + k - 1;
+        if (entry == description_.provinceAlias.entry)
+            entry = description_.provinceAlias.searchedAs;
+        state_.provinceCode = std::string(ProvinceCode(enlace_.vocational, entry));
         if (p.count() >= 2 && k >= 1 && k <= p.count())
             state_.selectionCaption = p.names[static_cast<size_t>(k - 1)];
     } else {

@@ -130,7 +130,12 @@ void LevelScreen::printCollected() {
                                  state_.printLines[static_cast<size_t>(i)][1]);
     report.boldLines.Clear();
     for (const int line : state_.printBold) report.boldLines.Add(line);
-    ReportPrinter(enlace_, printing_).PrintListReport(report.buffer, count, true);
+    ReportPrinter printer(enlace_, printing_);
+    if (description_.textReportSize > 0) {
+        printer.PrintTextReport(report.buffer, count, true, description_.textReportSize);
+    } else {
+        printer.PrintListReport(report.buffer, count, true);
+    }
 }
 
 void LevelScreen::ListImpClick(int row) {

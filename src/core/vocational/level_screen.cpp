@@ -35,6 +35,12 @@ constexpr C kHiddenAtStart[] = {
     C::botSalir,
 };
 
+// The controls a screen keeps when it is left: its headings, and the children that follow their
+// panels.
+constexpr C kKeptOnLeaving[] = {C::LabelFP1, C::LabelFPGM,    C::LabelAno,
+                                C::mapa,     C::LabelSelCom1, C::LabelSelCom2,
+                                C::ListImp,  C::BotAceptar,   C::listSelFP};
+
 constexpr C kHandControls[] = {
     C::ListPreFam, C::ListTit,   C::ListSelLugFP, C::listBarcelona,
     C::ListImp,    C::BotCerrar, C::BotAceptar,   C::BotRequisitos,
@@ -42,10 +48,7 @@ constexpr C kHandControls[] = {
     C::BotTodoFP,  C::botTit2,   C::botLug2,      C::botSalir,
 };
 
-// ImageListIconos: the family of header number h (1..26), and the back item.
-constexpr std::array<int, VocationalTables::kFamilies + 1> kFamilyIcons = {
-    -1, 31, 2,  1,  32, 9,  3,  28, 33, 34, 0,  18, 37, 36,
-    19, 7,  12, 35, 38, 39, 21, 16, 40, 14, 41, 8,  42};
+// ImageListIconos: the back item.
 constexpr int kBackIcon = 43;
 // The group that also lists the last family, and the one that also lists the families of the
 // later catalogue generations.
@@ -98,8 +101,7 @@ LevelScreen::~LevelScreen() = default;
 bool LevelScreen::FormCreate() {
     Handler h(*this);
     const InterfaceTexts& t = enlace_.texts;
-    view_.windowTitle =
-        CaptionText(t[338] + " " + cp1252::Encode(enlace_.settings.schoolName.trimmed()));
+    view_.windowTitle = VocationalWindowTitle(t, enlace_.settings.schoolName);
     auto caption = [&](C control, const std::string& bytes) {
         view_.caption[Index(control)] = CaptionText(bytes);
     };
@@ -203,6 +205,17 @@ void LevelScreen::setTextLines(std::vector<std::string> lines, TextStyle style) 
                 } else if (headingSeen && !line.empty() && line[0] != ' ') {
                     cell.kind = RowKind::Icon;
                     cell.icon = kTitleIcon;
+                }
+                break;
+            case TextStyle::Marked:
+                cell.textLeft = 18;
+                if (line.starts_with(' ')) {
+                    cell.colour = ColourOf(PaletteColour::Blue);
+                } else if (line.starts_with('-')) {
+                    cell.text = Text(Trim(std::string_view(line).substr(1)));
+                    cell.kind = RowKind::Icon;
+                    cell.icon = kTitleIcon;
+                    cell.iconLeft = 0;
                 }
                 break;
             case TextStyle::Preview: {
@@ -335,21 +348,15 @@ void LevelScreen::ListPreFamMouseDown(int position) {
             for (int k = base + 1; k < heads.count(); ++k) addFromSecond(k);
 
         view_.familyRows.clear();
-        Cell back = IconRow(text(kBackText), kBackIcon);
-        back.textLeft = 40;
-        back.textTop = 4;
-        view_.familyRows.push_back(back);
+        view_.familyRows.push_back(FamilyCell(text(kBackText), kBackIcon));
         int icon = description_.groupIcons[static_cast<size_t>(g - 1)];
         for (size_t p = 1; p < state_.shownHeaders.size(); ++p) {
             // The first three show their family's icon (a header beyond the 26 families keeps
             // the one before); the later ones the first family's.
             const int header = state_.shownHeaders[p <= 3 ? p : 1];
             if (header >= 1 && header <= VocationalTables::kFamilies)
-                icon = kFamilyIcons[static_cast<size_t>(header)];
-            Cell cell = IconRow(names[p - 1], icon);
-            cell.textLeft = 40;
-            cell.textTop = 4;
-            view_.familyRows.push_back(std::move(cell));
+                icon = FamilyIconIndex(header);
+            view_.familyRows.push_back(FamilyCell(names[p - 1], icon));
         }
         view_.familyListHeight =
             tall ? description_.groupListHeight : description_.familyListHeight;
@@ -370,12 +377,8 @@ void LevelScreen::ListPreFamMouseDown(int position) {
     view_.familySelected = position;
     touch(LevelChanges::FamilyRows);
     const QString family = view_.familyRows[static_cast<size_t>(position)].text.trimmed();
-    const TitleRange range =
-        TitlesOfFamily(heads, state_.shownHeaders[static_cast<size_t>(position)], titles().count);
-    view_.titleRows.clear();
-    for (int t = range.first; t <= range.last; ++t)
-        view_.titleRows.push_back(IconRow(titles()[t], kTitleIcon));
-    touch(LevelChanges::TitleRows);
+    const TitleRange range = familyTitles(state_.shownHeaders[static_cast<size_t>(position)]);
+    setTitleRows(range);
     setVisible(C::ListTit, true);
     setVisible(C::Labeltitulo, true);
     setCaption(C::Labeltitulo,
@@ -384,12 +387,30 @@ void LevelScreen::ListPreFamMouseDown(int position) {
                                    CaptionText(text(kChooseTitleText)) + QStringLiteral("..."));
 }
 
+Cell LevelScreen::FamilyCell(std::string_view text, int icon) {
+    Cell cell = IconRow(text, icon);
+    cell.textLeft = 40;
+    cell.textTop = 4;
+    return cell;
+}
+
+void LevelScreen::setTitleRows(const TitleRange& range) {
+    view_.titleRows.clear();
+    for (int t = range.first; t <= range.last; ++t)
+        view_.titleRows.push_back(IconRow(titles()[t], kTitleIcon));
+    touch(LevelChanges::TitleRows);
+}
+
+TitleRange LevelScreen::familyTitles(int header) const {
+    return TitlesOfFamily(headers(), header, titles().count);
+}
+
 void LevelScreen::ListTitClick(int position) {
     if (state_.chosenFamily < 1 ||
         static_cast<size_t>(state_.chosenFamily) >= state_.shownHeaders.size())
         return;
-    const TitleRange range = TitlesOfFamily(
-        headers(), state_.shownHeaders[static_cast<size_t>(state_.chosenFamily)], titles().count);
+    const TitleRange range =
+        familyTitles(state_.shownHeaders[static_cast<size_t>(state_.chosenFamily)]);
     if (position < 0 || position >= range.size()) return;
     ChooseTitle(range.first + position, TitleSource::List);
 }
@@ -524,6 +545,17 @@ void LevelScreen::BotRetrocederFPClick() {
         setVisible(c, false);
     hideCaptions();
     showStartScreen();
+}
+
+void LevelScreen::hideForLeaving() {
+    setTimer(LevelTimer::Estrellas, false);
+    setTimer(LevelTimer::Parpadeo, false);
+    for (int i = 0; i < kLevelControlCount; ++i) {
+        const auto control = static_cast<C>(i);
+        if (std::find(std::begin(kKeptOnLeaving), std::end(kKeptOnLeaving), control) ==
+            std::end(kKeptOnLeaving))
+            setVisible(control, false);
+    }
 }
 
 LevelScreen::Leave LevelScreen::leaveTarget() {

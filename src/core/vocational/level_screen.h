@@ -8,6 +8,7 @@
 #include "core/vocational/level_description.h"
 #include "core/vocational/level_listings.h"
 #include "core/vocational/level_screen_view.h"
+#include "core/vocational/vocational_queries.h"
 
 namespace velmora {
 
@@ -116,7 +117,7 @@ class LevelScreen {
     virtual bool FormCreate();
 
     // --- Family groups, families and titles -----------------------------------------------
-    void ListPreFamMouseDown(int position);
+    virtual void ListPreFamMouseDown(int position);
     void ListTitClick(int position);
     // Chooses title t as ListTitClick does: from the grid (rejaDblClick) or from the
     // questionnaire view, which keeps the title buttons hidden and shows the title in LabAyuGM.
@@ -144,7 +145,7 @@ class LevelScreen {
     void ListImpClick(int row);
     void BotAceptarClick();
 
-    void BotRetrocederFPClick();
+    virtual void BotRetrocederFPClick();
     void tick(LevelTimer timer);
     // Closing the window: the exit question; true when the window may close.
     bool FormCloseQuery(Shutdown& shutdown);
@@ -179,6 +180,14 @@ class LevelScreen {
     virtual void eraseBubble() {}
     // The report of a title: the sections before the centres.
     virtual void composeTitleSections() {}
+    // The titles of the family of header h that ListPreFam lists.
+    virtual TitleRange familyTitles(int header) const;
+    // Listing A was shown for a clicked community; `found` says whether any centre teaches the
+    // title there.
+    virtual void communityCentresShown(bool found) { (void)found; }
+    // The report of a title: by default every community that teaches it, or the ones picked
+    // when that is too long.
+    virtual void printByTitle();
 
     // --- For the levels ----------------------------------------------------------------------
     void setVisible(LevelControl control, bool on);
@@ -188,7 +197,9 @@ class LevelScreen {
     void setTimer(LevelTimer timer, bool on);
     void touch(LevelChanges::Part part) { changes_.parts |= part; }
     // listSelFP's lines and how they are drawn.
-    enum class TextStyle { Plain, Subjects, Preview };
+    // Marked: an item starting with a blank in blue, one starting with "-" as an item with its
+    // icon, the others beside the icons' column.
+    enum class TextStyle { Plain, Subjects, Preview, Marked };
     void setTextLines(std::vector<std::string> lines, TextStyle style);
     void setGridCells(std::vector<ListingRow> cells);
     void showTextList(std::vector<std::string> lines, TextStyle style);
@@ -198,10 +209,20 @@ class LevelScreen {
     void printLine(std::string text, bool bold = false);
     // The groups on ListPreFam (by-title start).
     void showGroups();
+    // A row of ListPreFam: its icon of ImageListIconos and its text beside it.
+    static Cell FamilyCell(std::string_view text, int icon);
+    // ListTit lists the titles of `range`.
+    void setTitleRows(const TitleRange& range);
+    // Every control hidden but the headings (and the children that follow their panels), the
+    // timers stopped: the screen is being left.
+    void hideForLeaving();
     // Where leaving leads: nowhere more for a sub-screen (the mark is cleared), the assistant
     // when opened from it, else the scene when it is on, else the main menu.
     Leave leaveTarget();
     void fillProvinceCodes();
+    void clearGrid();
+    // The report composed in printLines, with its bold lines, through the print dialog.
+    void printCollected();
     // The list of the level's titles and the screen's texts.
     const LineTable& titles() const;
     const TitleHeaders& headers() const;
@@ -221,12 +242,8 @@ class LevelScreen {
     void listPlace();
     void showMapPanel(QPoint at, int width, const QString& text, LevelControl map, bool named);
     void openPlaceMap(int community);
-    void printByTitle();
     void printByPlace();
-    // The report composed in printLines, with its bold lines, through the print dialog.
-    void printCollected();
     void setPlaceLines(const std::vector<std::string>& lines);
-    void clearGrid();
 
     bool subScreen_ = false;
     CentresListener* centresListener_ = nullptr;

@@ -1,4 +1,7 @@
 target_sources(velmora_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/basic_screen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/catalogue_screen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/certificates_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cutoff_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/helicopter_intro.cpp
   ${CMAKE_CURRENT_LIST_DIR}/intermediate_questionnaire.cpp

@@ -120,6 +120,7 @@ class VocationalChecker : private CrossFileCheck {
         }
         checkComarcaNumbers();
         checkAreaCodes();
+        checkCatalogueFamilies();
     }
 
   private:
@@ -582,6 +583,50 @@ class VocationalChecker : private CrossFileCheck {
                 add(lu2, k,
                     QStringLiteral("el código «%1» no está en comarcasm")
                         .arg(cp1252::Decode(code)));
+            }
+        }
+    }
+
+    // The catalogue of titles shows every family in some list: a degree of its category, a GS
+    // or GM title of its family, a basic title under its header or one of its certificates. A
+    // family with none would be an empty page.
+    void checkCatalogueFamilies() {
+        std::set<int> found;
+        auto factsFamilies = [&](const char* name, int fields, int field) {
+            const auto file = TryRead(dataFile(name));
+            if (!file) return false;
+            for (const std::string_view line : file->lines) {
+                const auto cells = SplitFields(line);
+                if (static_cast<int>(cells.size()) < fields) continue;
+                if (const auto family = ToInteger(cells[static_cast<size_t>(field)]))
+                    found.insert(*family);
+            }
+            return true;
+        };
+        const bool present =
+            factsFamilies("datgradosphp", DegreeTables::kAttributeFields,
+                          DegreeTables::kCatalogueCategory) &&
+            factsFamilies(kLevels[0].facts, kLevels[0].factFields, kLevels[0].familyField) &&
+            factsFamilies(kLevels[1].facts, kLevels[1].factFields, kLevels[1].familyField);
+        const TitleFile* basic = reference_[2] ? &*reference_[2] : nullptr;
+        const auto certificates = TryRead(languageFile(0, "certifica"));
+        const QString families = languageFile(0, "familias");
+        // Judged on the whole set only: a missing file is reported by the catalogue pass.
+        if (!present || !basic || !certificates || !QFileInfo(families).isFile()) return;
+        for (size_t h = 0; h < basic->headerLines.size(); ++h) {
+            const int next = basic->headerLines[h] + 1;
+            if (next <= basic->lines && !basic->header(next)) found.insert(static_cast<int>(h) + 1);
+        }
+        for (size_t n = VocationalTables::kCertificateAreas; n < certificates->lines.size(); ++n) {
+            const std::string_view line = certificates->lines[n];
+            if (line.size() >= 2 && line[1] != '-') found.insert(FamilyNumberOfKey(line[0]));
+        }
+        for (int f = 1; f <= VocationalTables::kFamilies; ++f) {
+            if (!found.count(f)) {
+                add(families, f,
+                    QStringLiteral("la familia %1 no tiene ningún grado, título ni certificado "
+                                   "en el catálogo de títulos")
+                        .arg(f));
             }
         }
     }

@@ -14,7 +14,8 @@ class DataPaths;
 // and "familias", family groups that name existing headers, province characters that belong to
 // their centre list, Catalan and Madrid centres in their ranges with area codes that
 // "comarcas" and "comarcasm" list, the limits of the basic headers and the certificate families,
-// and the same lines in every language. Each problem names its file and line.
+// the same lines in every language, and something in the catalogue of titles for every family.
+// Each problem names its file and line.
 void CheckVocationalData(const DataPaths& paths, std::vector<DataProblem>& problems);
 
 }  // namespace velmora

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 
 #include "core/shared/fields.h"
+#include "core/shared/keyed_lines.h"
 
 namespace velmora {
 
@@ -131,6 +133,49 @@ bool TitleRunsInCommunity(const VocationalTables& tables, const LineTable& commu
             return true;
     }
     return false;
+}
+
+int FamilyIconIndex(int family) {
+    static constexpr std::array<int, VocationalTables::kFamilies> kIcons = {
+        31, 2, 1,  32, 9,  3,  28, 33, 34, 0,  18, 37, 36,
+        19, 7, 12, 35, 38, 39, 21, 16, 40, 14, 41, 8,  42};
+    if (family < 1 || family > VocationalTables::kFamilies) return -1;
+    return kIcons[static_cast<size_t>(family - 1)];
+}
+
+std::vector<std::string> BlockEntries(const BlockTable& blocks, int title, int first, int last) {
+    std::vector<std::string> entries;
+    for (int e = first; e <= last; ++e) entries.push_back(blocks.field(title, e - 1));
+    return entries;
+}
+
+std::vector<std::string> GMRequirementLines(const VocationalTables& tables,
+                                            const KeyedLines& informa, int title) {
+    const CatalogueMarks& marks = tables.marksGM;
+    const int bar = marks.firstBarLine > 0 ? marks.firstBarLine : INT_MAX;
+    const int bang = marks.firstBangLine > 0 ? marks.firstBangLine : INT_MAX;
+    const char* key = title < bar ? "13" : title < bang ? "22" : "23";
+    return informa.linesForKey(key);
+}
+
+CertificateFacts FactsOfCertificate(const VocationalTables& tables, int certificate) {
+    CertificateFacts facts;
+    if (certificate < 1 || certificate > tables.certificates.count) return facts;
+    const std::string_view line = tables.certificates[certificate];
+    facts.name = std::string(TrimRight(line.substr(std::min<size_t>(1, line.size()))));
+    const std::string_view hours = tables.certificateHours[certificate];
+    for (size_t i = 0; i < 3 && i < hours.size(); ++i) {
+        const char code = hours[i];
+        if (code == ' ') continue;
+        for (size_t a = 1; a < tables.hourLabels.size(); ++a) {
+            const std::string& label = tables.hourLabels[a];
+            if (label.empty() || label[0] != code) continue;
+            facts.requirements.push_back(std::string(TrimRight(label.substr(1, 28))));
+        }
+    }
+    if (hours.size() > 3) facts.hours = std::string(Trim(hours.substr(3, 3)));
+    if (hours.size() > 7) facts.description = std::string(TrimRight(hours.substr(7)));
+    return facts;
 }
 
 }  // namespace velmora

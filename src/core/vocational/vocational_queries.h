@@ -1,11 +1,14 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/vocational/vocational_tables.h"
 
 namespace velmora {
+
+class KeyedLines;
 
 // Family keys: "1".."9" for families 1-9, "A".."Q" for families 10-26. Anything else is no
 // family (0, or a blank key).
@@ -64,5 +67,28 @@ bool TitleRunsInProvince(const VocationalTables& tables, Level level, std::strin
 // Whether title t of the level is taught in community c: in any province code of the community.
 bool TitleRunsInCommunity(const VocationalTables& tables, const LineTable& communities, Level level,
                           int community, int title);
+
+// The icon (of ImageListIconos) every vocational list draws family f (1..26) with; -1 outside.
+int FamilyIconIndex(int family);
+
+// Entries first..last (from 1) of title t's block, as they stand.
+std::vector<std::string> BlockEntries(const BlockTable& blocks, int title, int first, int last);
+
+// What it takes to enter GM title t: the explanation lines keyed "13" before the first "|" line
+// of fp2, "22" from it and "23" from the first "!" line. A mark no line of the file gives lies
+// beyond every title, so that every title keeps the first generation's lines.
+std::vector<std::string> GMRequirementLines(const VocationalTables& tables,
+                                            const KeyedLines& informa, int title);
+
+// A professional certificate, entry c of Certificates and of CertificateHours.
+struct CertificateFacts {
+    std::string name;  // columns 2-60, without trailing blanks
+    // For each of its three requirement codes in order, every requirement label with that code
+    // (label order), as the label's characters 2-29; a blank code names none.
+    std::vector<std::string> requirements;
+    std::string hours;        // characters 4-6
+    std::string description;  // characters 8 to the end
+};
+CertificateFacts FactsOfCertificate(const VocationalTables& tables, int certificate);
 
 }  // namespace velmora

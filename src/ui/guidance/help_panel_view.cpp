@@ -37,6 +37,7 @@ HelpPanelView::HelpPanelView(HelpPanel& model, QWidget* parent) : QFrame(parent)
     connect(timer, &QTimer::timeout, this, [this] {
         model_.tick();
         refresh();
+        if (!model_.running()) Q_EMIT finished();
     });
     hide();
 }

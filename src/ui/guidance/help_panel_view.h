@@ -26,6 +26,10 @@ class HelpPanelView : public QFrame {
     QLabel* chica = nullptr;
     QTimer* timer = nullptr;
 
+  Q_SIGNALS:
+    // The girl has told every line.
+    void finished();
+
   protected:
     void mousePressEvent(QMouseEvent* event) override;
 

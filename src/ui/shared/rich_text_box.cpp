@@ -7,6 +7,7 @@
 
 #include "core/shared/rich_text.h"
 #include "ui/shared/look.h"
+#include "ui/shared/screen_parts.h"
 
 namespace velmora {
 
@@ -42,6 +43,16 @@ void ShowRichText(QTextEdit* box, const RichText& text) {
     cursor.endEditBlock();
     box->moveCursor(QTextCursor::Start);
     box->verticalScrollBar()->setValue(0);
+}
+
+QTextEdit* MakeRichBox(QWidget* parent, const char* name, QRect geometry, int points) {
+    auto* box = new QTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    box->setReadOnly(true);
+    box->setFont(ArialFont(points));
+    Paint(box, PaletteColour::LightPeach);
+    return box;
 }
 
 }  // namespace velmora

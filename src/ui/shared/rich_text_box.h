@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QRect>
+
 class QTextEdit;
+class QWidget;
 
 namespace velmora {
 
@@ -10,5 +13,8 @@ struct RichText;
 // bulleted list, each run in its colour and weight, all in Arial at the text's size; then
 // scrolls the box to its first line.
 void ShowRichText(QTextEdit* box, const RichText& text);
+
+// A rich-text box as the screens show them: read-only, Arial at `points` on light peach.
+QTextEdit* MakeRichBox(QWidget* parent, const char* name, QRect geometry, int points);
 
 }  // namespace velmora

@@ -95,14 +95,19 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int fi
     return grid;
 }
 
-ShadowLabel* MakeSchoolLabel(QWidget* parent) {
+ShadowLabel* MakeHeading(QWidget* parent, const char* name, QRect geometry, int points,
+                         Qt::Alignment alignment) {
     auto* label = new ShadowLabel(parent);
-    label->setObjectName(QStringLiteral("labelCentro"));
-    label->setFont(ArialFont(15, true));
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFont(ArialFont(points, true));
     label->setColours(PaletteColour::Navy, PaletteColour::White);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(24, 716, 976, 30);
+    label->setAlignment(alignment);
     return label;
+}
+
+ShadowLabel* MakeSchoolLabel(QWidget* parent) {
+    return MakeHeading(parent, "labelCentro", QRect(24, 716, 976, 30), 15, Qt::AlignCenter);
 }
 
 namespace {

@@ -44,6 +44,9 @@ void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>&
 // Scrolls a list or grid so that `row` is its top row, clearing its selection when asked.
 void ScrollToTop(QAbstractItemView* view, int row, bool clearSelection);
 
+// A heading of a screen: navy bold Arial at `points` with a white shadow.
+ShadowLabel* MakeHeading(QWidget* parent, const char* name, QRect geometry, int points,
+                         Qt::Alignment alignment);
 // `labelCentro`: the school's name and the year, shadowed, across the bottom of a section screen.
 ShadowLabel* MakeSchoolLabel(QWidget* parent);
 
@@ -58,6 +61,5 @@ QPixmap SharedTiles(const SharedPictures& pictures, const char* slot, QSize size
 Qt::CursorShape ShapeOf(CursorKind kind);
 // A control's name as its objectName.
 QString NameOf(std::string_view name);
-
 
 }  // namespace velmora

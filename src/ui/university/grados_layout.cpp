@@ -18,6 +18,7 @@
 #include "ui/shared/model_cells.h"
 #include "ui/shared/picture_lists.h"
 #include "ui/shared/region_map_view.h"
+#include "ui/shared/rich_text_box.h"
 #include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/shared/shared_pictures.h"
@@ -28,23 +29,8 @@
 namespace velmora {
 namespace {
 
-QString Name(const char* name) {
-    return QString::fromLatin1(name);
-}
-
 QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second) {
     return velmora::MakeGrid(parent, name, geometry, first, second, kGridRowHeight);
-}
-
-// The rich-text boxes: read-only, Arial on light peach.
-QTextEdit* MakeRichBox(QWidget* parent, const char* name, QRect geometry, int points) {
-    auto* box = new QTextEdit(parent);
-    box->setObjectName(Name(name));
-    box->setGeometry(geometry);
-    box->setReadOnly(true);
-    box->setFont(ArialFont(points));
-    Paint(box, PaletteColour::LightPeach);
-    return box;
 }
 
 // The search button's picture: a magnifying glass.

@@ -110,18 +110,10 @@ void TForm3::FormCreate() {
     BotPuesto = MakeButton(this, "BotPuesto", kRequirements.translated(0, kInfoGap));
     botAsig = MakeButton(this, "botAsig", kRequirements.translated(0, 2 * kInfoGap));
 
-    auto heading = [&](const char* name, QRect at, int points, Qt::Alignment align) {
-        auto* label = new ShadowLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setGeometry(at);
-        label->setFont(ArialFont(points, true));
-        label->setColours(PaletteColour::Navy, PaletteColour::White);
-        label->setAlignment(align);
-        return label;
-    };
-    LabelFP1 = heading("LabelFP1", {330, 54, 364, 44}, 22, Qt::AlignCenter);
-    LabelAno = heading("LabelAno", {700, 60, 290, 36}, 15, Qt::AlignRight | Qt::AlignVCenter);
-    LabelFPGM = heading("LabelFPGM", {24, 716, 976, 30}, 15, Qt::AlignCenter);
+    LabelFP1 = MakeHeading(this, "LabelFP1", {330, 54, 364, 44}, 22, Qt::AlignCenter);
+    LabelAno =
+        MakeHeading(this, "LabelAno", {700, 60, 290, 36}, 15, Qt::AlignRight | Qt::AlignVCenter);
+    LabelFPGM = MakeHeading(this, "LabelFPGM", {24, 716, 976, 30}, 15, Qt::AlignCenter);
 
     // The questionnaire view's help line and helicopter.
     LabAyuGM = MakeLabel(this, "LabAyuGM", {36, 104, 440, 24});

@@ -1,5 +1,7 @@
 target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/basic_screen_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bundled_vocational_data_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/certificates_screen_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cutoff_window_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/helicopter_intro_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/intermediate_questionnaire_test.cpp

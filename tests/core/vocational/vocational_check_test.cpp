@@ -60,6 +60,44 @@ TEST(VocationalCheckTest, TheDataCheckerReadsTheComarcasWithTheirOwnReaders) {
         << Describe(result.problems);
 }
 
+// The catalogue of titles shows a family through any of its lists; one with nothing in any is
+// reported at its line of "familias".
+TEST(VocationalCheckTest, AFamilyWithoutAnyEntryOfTheCatalogueIsReported) {
+    struct Case {
+        const char* name;
+        int lastDegreeFamily;  // degrees of families 1..this one
+        std::vector<int> reported;
+    };
+    const Case cases[] = {{"every family with a degree", 26, {}},
+                          {"the last family without anything", 25, {26}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VocationalFolder folder;
+        std::vector<std::string> degrees;
+        for (int f = 1; f <= c.lastDegreeFamily; ++f)
+            degrees.push_back("1;1;0;0;0;0;0;0;" + std::to_string(f) + ";" + std::to_string(f) +
+                              ";0;0;0;0");
+        folder.data("datgradosphp", degrees);
+        // Without a degree, the titles are all the fixture's last family has: taken away.
+        auto dropFamily = [&](std::vector<std::string>& rows, size_t field, const char* name) {
+            if (c.lastDegreeFamily == 26) return;
+            for (std::string& row : rows) {
+                QStringList cells = QString::fromStdString(row).split(QLatin1Char(';'));
+                if (cells.value(static_cast<int>(field)) == QLatin1String("26"))
+                    cells[static_cast<int>(field)] = QStringLiteral("0");
+                row = cells.join(QLatin1Char(';')).toStdString();
+            }
+            folder.data(name, rows);
+        };
+        dropFamily(folder.factsGS, 23, "datfpsphp");
+        dropFamily(folder.factsGM, 3, "datfpmphp");
+        std::vector<int> reported;
+        for (const DataProblem& p : Check(folder))
+            if (p.file.endsWith(QLatin1String("cas/familias"))) reported.push_back(p.line);
+        EXPECT_EQ(reported, c.reported);
+    }
+}
+
 struct Broken {
     const char* what;
     std::function<void(VocationalFolder&)> breakIt;
