@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/menu/courses.h"
 #include "core/menu/menu_texts.h"
 #include "core/shared/cp1252.h"
 #include "core/shared/enlace.h"
@@ -42,10 +43,7 @@ constexpr C kHandControls[] = {
     C::BotTodoFP,  C::botTit2,   C::botLug2,      C::botSalir,
 };
 
-// ImageListIconos: the family of header number h (1..26), and the back item.
-constexpr std::array<int, VocationalTables::kFamilies + 1> kFamilyIcons = {
-    -1, 31, 2,  1,  32, 9,  3,  28, 33, 34, 0,  18, 37, 36,
-    19, 7,  12, 35, 38, 39, 21, 16, 40, 14, 41, 8,  42};
+// ImageListIconos: the back item of the family list.
 constexpr int kBackIcon = 43;
 // The group that also lists the last family, and the one that also lists the families of the
 // later catalogue generations.
@@ -343,9 +341,7 @@ void LevelScreen::ListPreFamMouseDown(int position) {
         for (size_t p = 1; p < state_.shownHeaders.size(); ++p) {
             // The first three show their family's icon (a header beyond the 26 families keeps
             // the one before); the later ones the first family's.
-            const int header = state_.shownHeaders[p <= 3 ? p : 1];
-            if (header >= 1 && header <= VocationalTables::kFamilies)
-                icon = kFamilyIcons[static_cast<size_t>(header)];
+            icon = FamilyIcon(state_.shownHeaders[p <= 3 ? p : 1], icon);
             Cell cell = IconRow(names[p - 1], icon);
             cell.textLeft = 40;
             cell.textTop = 4;
@@ -363,6 +359,7 @@ void LevelScreen::ListPreFamMouseDown(int position) {
         showGroups();
         setVisible(C::ListTit, false);
         setVisible(C::Labeltitulo, false);
+        groupsShownAgain();
         return;
     }
     if (static_cast<size_t>(position) >= state_.shownHeaders.size()) return;
@@ -412,20 +409,22 @@ void LevelScreen::ChooseTitle(int title, TitleSource source) {
     setCaption(C::PanelSelTit, {});
     setCaption(C::PanelCarSel, Text(titleText()));
     setTextLines({}, TextStyle::Plain);
+    if (description_.titleShowsMap) showTitleMap();
+    state_.blinkCount = 0;
+    setTimer(LevelTimer::Parpadeo, true);
+}
 
+void LevelScreen::showTitleMap() {
     const LineTable& communities = enlace_.degreeTables.communities;
     for (int c = 1; c <= LevelState::kCommunities; ++c)
-        state_.titleCommunities[static_cast<size_t>(c)] =
-            TitleRunsInCommunity(enlace_.vocational, communities, description_.level, c, title);
-
+        state_.titleCommunities[static_cast<size_t>(c)] = TitleRunsInCommunity(
+            enlace_.vocational, communities, description_.level, c, state_.selectedTitle);
     changes_.mapClean = true;
     state_.starStep = 0;
-    state_.blinkCount = 0;
     setVisible(C::PanelEstrellas, true);
     setVisible(C::mapac, false);
     setVisible(C::mapam, false);
     setTimer(LevelTimer::Estrellas, true);
-    setTimer(LevelTimer::Parpadeo, true);
 }
 
 void LevelScreen::tick(LevelTimer timer) {
@@ -450,8 +449,10 @@ void LevelScreen::tick(LevelTimer timer) {
 void LevelScreen::BotRetrocederFPClick() {
     Handler h(*this);
     eraseBubble();
+    goingBack();
     const int provinces = state_.provinces.count();
-    if (state_.localityMode && provinces > 1) {
+    // A level that lists a single province too goes back to it as to one of several.
+    if (state_.localityMode && (provinces > 1 || !description_.singleProvinceOpens)) {
         state_.localityMode = false;
         clearGrid();
         setPlaceLines(state_.provinces.names);
@@ -483,6 +484,7 @@ void LevelScreen::BotRetrocederFPClick() {
 
     if (state_.byPlace) {
         for (C c : {C::ListSelLugFP, C::BotImprimir, C::BotTodoFP}) setVisible(c, false);
+        hidePlaceButtons();
         clearGrid();
         if (mapShown) {  // back to the start screen
             stopStars();
@@ -509,6 +511,7 @@ void LevelScreen::BotRetrocederFPClick() {
     for (C c : {C::reja, C::BotImprimir, C::BotTodoFP, C::listSelFP}) setVisible(c, false);
     hideMaps();
     stopStars();
+    if (mapShown && backToTitleMenu()) return;
     if (mapShown) {  // back to the title choice, as it was left
         if (view_.familyRows.empty()) showGroups();
         const bool familyChosen = !state_.groupsShown && view_.familySelected > 0;

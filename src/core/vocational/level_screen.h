@@ -179,6 +179,19 @@ class LevelScreen {
     virtual void eraseBubble() {}
     // The report of a title: the sections before the centres.
     virtual void composeTitleSections() {}
+    // The back item of the family list has shown the groups again.
+    virtual void groupsShownAgain() {}
+    // Going back by title from the map: true when the level has returned to a menu of its own
+    // (the map is already hidden and its stars stopped).
+    virtual bool backToTitleMenu() { return false; }
+    // A community's places are listed / the places are left: the level's buttons for a place.
+    virtual void showPlaceButtons() {}
+    virtual void hidePlaceButtons() {}
+    // A title's report waits for the communities to print / they have been picked.
+    virtual void printPickingStarted() {}
+    virtual void printPickingEnded() {}
+    // The back button was pressed, before any of its cases.
+    virtual void goingBack() {}
 
     // --- For the levels ----------------------------------------------------------------------
     void setVisible(LevelControl control, bool on);
@@ -198,6 +211,9 @@ class LevelScreen {
     void printLine(std::string text, bool bold = false);
     // The groups on ListPreFam (by-title start).
     void showGroups();
+    // The map with the communities that teach the chosen title, its stars pulsing.
+    void showTitleMap();
+    void clearGrid();
     // Where leaving leads: nowhere more for a sub-screen (the mark is cleared), the assistant
     // when opened from it, else the scene when it is on, else the main menu.
     Leave leaveTarget();
@@ -226,7 +242,6 @@ class LevelScreen {
     // The report composed in printLines, with its bold lines, through the print dialog.
     void printCollected();
     void setPlaceLines(const std::vector<std::string>& lines);
-    void clearGrid();
 
     bool subScreen_ = false;
     CentresListener* centresListener_ = nullptr;
