@@ -15,6 +15,7 @@
 #include "ui/university/grados.h"
 #include "ui/vocational/medio.h"
 #include "ui/vocational/pasarelaFP.h"
+#include "ui/vocational/superior.h"
 
 namespace velmora {
 
@@ -69,6 +70,15 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
                  DegreesPlatform{c.enlace, c.pictures, c.shutdown, c.opener,
                                  qobject_cast<TForm7*>(c.screen("TForm7")),
                                  [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        // The comarcas, zones and area codes it lists places by are loaded at its place in the
+        // start-up (ScreenDataLoads).
+        {"TForm8",
+         [](ScreenContext& c) -> QWidget* {
+             return new TForm8(
+                 LevelPlatform{c.enlace, c.pictures, c.shutdown, c.printing, c.sound,
+                               [&c](std::string_view name) { return c.screen(name); }},
+                 c.opener);
          }},
         // Its set-up reads "cualidad" and "interes"; the notice dialog comes later in the order
         // and is reached through the slot.

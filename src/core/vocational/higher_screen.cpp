@@ -146,7 +146,9 @@ void HigherScreen::SectionOpened(bool labelShown, bool menuShown) {
 void HigherScreen::MenuFP1Click() {
     Handler h(*this);
     setOwnVisible(H::PanelFP, false);
-    setVisible(C::PanelSelec, true);
+    // The selection panel waits for a title: the start menu comes back under the groups.
+    setVisible(C::PanelSelec, false);
+    setVisible(C::PanelCarSel, false);
     setCaption(C::PanelSelTit, CaptionText(text(kInterestText)));
     setVisible(C::PanelSelTit, true);
     state_.printPicking = false;
@@ -202,6 +204,8 @@ void HigherScreen::showStartScreen() {
 }
 
 void HigherScreen::groupsShownAgain() {
+    // The start menu comes back under the groups, in the selection panel's place.
+    for (C c : {C::PanelSelec, C::PanelCarSel}) setVisible(c, false);
     setOwnVisible(H::PanelFP, true);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/menu_routes.h"
+#include "app/screen_data.h"
 #include "app/screens.h"
 #include "core/shared/enlace.h"
 #include "core/shared/shutdown.h"
@@ -37,6 +38,16 @@ class Program : public BundledStartup {
             const auto factory = ScreenFactories().find(name);
             if (factory == ScreenFactories().end()) continue;
             add(name, factory->second(context));
+        }
+    }
+    // Walks the start-up's creation order, running every screen's data load at its place, and
+    // creates the screens of these classes there with the program's factories.
+    void createInStartupOrder(std::initializer_list<const char*> names) {
+        for (const StartupStep& step : ScreenCreationOrder(false)) {
+            if (step.kind != StartupStep::Kind::Create) continue;
+            RunScreenDataLoad(step.screen, *enlace);
+            for (const char* name : names)
+                if (step.screen == name) create({name});
         }
     }
     // Takes a screen into the program under a class name.

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -207,6 +209,25 @@ inline void DoubleClickAt(QWidget* widget, QPoint at) {
 // The centre of row `row` of a grid or list, in its viewport.
 inline QPoint RowCentre(QAbstractItemView* view, int row, int column = 0) {
     return view->visualRect(view->model()->index(row, column)).center();
+}
+
+// A door of the main menu: the figure climbs, the door grows, its screen opens.
+inline void OpenDoor(Tform0& menu, MenuLabel door) {
+    menu.show();
+    ClickAt(menu.label(door), {4, 4});
+    for (int i = 0; i < 20 && menu.TimerPuerta->isActive(); ++i) menu.tick(MenuTimer::Puerta);
+    for (int i = 0; i < 40 && menu.TimerZoom->isActive(); ++i) menu.tick(MenuTimer::Zoom);
+}
+
+// A pixel of `region` on one of the maps (the region's first cell, column by column, that has
+// neighbours of the same region on its right and below); none: (-1, -1).
+inline QPoint PixelOf(const RegionMaps& maps, RegionMap map, int region) {
+    for (int x = 1; x < RegionMaps::kWidth; ++x)
+        for (int y = 1; y < RegionMaps::Height(map); ++y)
+            if (maps.RegionAt(map, x, y) == region && maps.RegionAt(map, x + 1, y) == region &&
+                maps.RegionAt(map, x, y + 1) == region)
+                return {x - 1, y - 1};
+    return {-1, -1};
 }
 
 }  // namespace velmora::testing

@@ -45,23 +45,11 @@ class IntermediateProgram : public BundledProgram {
     }
 
     // The main menu's door 5: the figure climbs, the door grows, the screen opens.
-    void openFromMainMenu() {
-        menu->show();
-        ClickAt(menu->label(MenuLabel::FPM), {4, 4});
-        for (int i = 0; i < 20 && menu->TimerPuerta->isActive(); ++i) menu->tick(MenuTimer::Puerta);
-        for (int i = 0; i < 40 && menu->TimerZoom->isActive(); ++i) menu->tick(MenuTimer::Zoom);
-    }
+    void openFromMainMenu() { OpenDoor(*menu, MenuLabel::FPM); }
 
-    // A pixel of `region` on one of the screen's maps (the region's first cell, column by
-    // column, that has neighbours of the same region on its right and below); none: (-1, -1).
+    // A pixel of `region` on one of the screen's maps.
     QPoint pixelOf(RegionMap map, int region) const {
-        const RegionMaps& maps = enlace->regionMaps;
-        for (int x = 1; x < RegionMaps::kWidth; ++x)
-            for (int y = 1; y < RegionMaps::Height(map); ++y)
-                if (maps.RegionAt(map, x, y) == region && maps.RegionAt(map, x + 1, y) == region &&
-                    maps.RegionAt(map, x, y + 1) == region)
-                    return {x - 1, y - 1};
-        return {-1, -1};
+        return PixelOf(enlace->regionMaps, map, region);
     }
 
     RecordingPrinting printing;
