@@ -10,5 +10,6 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/requirements.cpp
   ${CMAKE_CURRENT_LIST_DIR}/double_degrees.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vocational_statistics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/where_to_study.cpp
 )

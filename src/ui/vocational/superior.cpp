@@ -7,6 +7,7 @@
 #include "ui/shared/look.h"
 #include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
+#include "ui/university/estadistica.h"
 
 namespace velmora {
 namespace {
@@ -75,6 +76,12 @@ TForm8::TForm8(LevelPlatform platform, AddressOpener& opener, QWidget* parent)
 void TForm8::FormCreate() {
     setObjectName(QStringLiteral("TForm8"));
     higher_->FormCreate();
+    // The statistics window, created before this screen, is opened from the title's menu.
+    if (auto* statistics = qobject_cast<TEstadisticas*>(
+            platform_.screen ? platform_.screen("TEstadisticas") : nullptr)) {
+        higher_->attachStatistics(&statistics->model());
+        statistics->setOwner(this);
+    }
     createSharedControls(Layout());
 
     PanelFP = MakePanel(this, "PanelFP", kStartMenu);

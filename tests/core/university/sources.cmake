@@ -12,5 +12,6 @@ target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/double_degrees_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_search_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/universities_flow_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vocational_statistics_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/where_to_study_test.cpp
 )

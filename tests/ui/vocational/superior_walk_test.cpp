@@ -1,5 +1,6 @@
 // A student's walk through the higher-level screen on the bundled data, in each language: door 3
-// of the main menu; by title down to a title and every entry of its menu; by place through a
+// of the main menu; by title down to a title and every entry of its menu, the three statistics
+// charts among them; by place through a
 // Catalan comarca, a Madrid zone and a province's localities with every FP title to a title of a
 // centre; and back step by step to the main menu.
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -14,8 +16,10 @@
 #include "support/param_names.h"
 #include "support/shots.h"
 #include "ui/guidance/program_fixture.h"
+#include "ui/shared/bar_chart_view.h"
 #include "ui/shared/region_map_view.h"
 #include "ui/shared/shadow_label.h"
+#include "ui/university/estadistica.h"
 #include "ui/vocational/level_places_fixture.h"
 #include "ui/vocational/superior.h"
 
@@ -39,7 +43,8 @@ class SuperiorWalkTest : public ::testing::TestWithParam<int>, protected testing
             << messages.errors.join(QLatin1Char('\n')).toStdString();
         form = qobject_cast<TForm8*>(screen("TForm8"));
         menu = qobject_cast<Tform0*>(screen("Tform0"));
-        ASSERT_TRUE(form && menu);
+        statistics = qobject_cast<TEstadisticas*>(screen("TEstadisticas"));
+        ASSERT_TRUE(form && menu && statistics);
     }
 
     void shot(const char* step) {
@@ -65,8 +70,18 @@ class SuperiorWalkTest : public ::testing::TestWithParam<int>, protected testing
     void clickRow(QListWidget* list, int row) { ClickAt(list->viewport(), RowCentre(list, row)); }
     int gridRows() const { return form->reja->rowCount(); }
 
+    void statisticsShot(const char* chart) {
+        static const char* const kLanguages[] = {"cas", "catVal", "galego", "euskera"};
+        testing::SaveShot(*statistics,
+                          QStringLiteral("estadistica-%1-%2")
+                              .arg(QLatin1String(kLanguages[GetParam()]), QLatin1String(chart))
+                              .toLatin1()
+                              .constData());
+    }
+
     TForm8* form = nullptr;
     Tform0* menu = nullptr;
+    TEstadisticas* statistics = nullptr;
     LevelPlaces places{*enlace, Level::Higher};
 };
 
@@ -162,11 +177,47 @@ TEST_P(SuperiorWalkTest, FromDoorThreeThroughEveryPathAndBackToTheMainMenu) {
     EXPECT_TRUE(s.PanelFpTit->isVisible());
     EXPECT_FALSE(s.PanelEstrellas->isVisible());
 
-    // Statistics: the three buttons.
+    // Statistics: the three buttons, each a chart centred on the title or its family, the
+    // current row's bar grown; back to the title's menu each time.
     entry(H::MenuFPTitEst)->click();
     EXPECT_TRUE(s.PanelEstadistica->isVisible());
     EXPECT_EQ(s.ButtonEstad1->text(), text(228));
     shot("10-statistics-buttons");
+    const int titleFamily = enlace->vocational.factsOfGS(title).family;
+    ASSERT_GT(titleFamily, 0);
+    struct Chart {
+        QPushButton* button;
+        const char* name;
+        int scrollBar;
+        int centredOn;
+        int offset;
+        int last;
+    };
+    const int titles = statistics->model().titles().count;
+    for (const Chart& c : {Chart{s.ButtonEstad1, "titles", 0, title, 8, titles - 14},
+                           Chart{s.ButtonEstad2, "jobs", 0, titleFamily, 8, 12},
+                           Chart{s.ButtonEstad3, "students-and-jobs", 1, titleFamily, 5, 17}}) {
+        SCOPED_TRACE(c.name);
+        if (!s.PanelEstadistica->isVisible()) entry(H::MenuFPTitEst)->click();
+        c.button->click();
+        ASSERT_TRUE(statistics->isVisible());
+        EXPECT_FALSE(s.isVisible());
+        const QScrollBar* bar = c.scrollBar == 0 ? statistics->ScrollBar1 : statistics->ScrollBar2;
+        EXPECT_EQ(bar->value(), std::clamp(c.centredOn - c.offset, 1, c.last));
+        EXPECT_EQ(bar->maximum(), c.last);
+        VocationalStatistics& m = statistics->model();
+        const auto timer = c.scrollBar == 0 ? VocationalStatistics::Timer::Timer1
+                                            : VocationalStatistics::Timer::Timer2;
+        for (int i = 0; i < 100 && m.view().timers[static_cast<size_t>(timer)]; ++i) m.tick(timer);
+        EXPECT_FALSE(statistics->Timer1->isActive() || statistics->Timer2->isActive());
+        EXPECT_FALSE(
+            (c.scrollBar == 0 ? statistics->chart1 : statistics->chart2)->picture().boxes.empty());
+        statisticsShot(c.name);
+        statistics->ButtonRetroEsta->click();
+        EXPECT_FALSE(statistics->isVisible());
+        ASSERT_TRUE(s.isVisible());
+        EXPECT_TRUE(s.PanelFpTit->isVisible());
+    }
 
     // Another title.
     entry(H::MenuFpTit6)->click();
