@@ -12,6 +12,7 @@
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
+#include "ui/university/est_grados.h"
 #include "ui/university/estadistica.h"
 #include "ui/university/grados.h"
 #include "ui/vocational/medio.h"
@@ -64,6 +65,8 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
         {"TForm6", [](ScreenContext& c) -> QWidget* { return new TForm6(c.enlace, c.opener); }},
         {"TEstadisticas",
          [](ScreenContext& c) -> QWidget* { return new TEstadisticas(c.enlace, c.opener); }},
+        {"TFormEstGra",
+         [](ScreenContext& c) -> QWidget* { return new TFormEstGra(c.enlace, c.opener); }},
         {"TForm7", [](ScreenContext& c) -> QWidget* { return new TForm7(c.enlace, c.pictures); }},
         // Its set-up reads the degree tables; a missing file sets the stop flag, which the
         // start-up tests right after.

@@ -98,17 +98,17 @@ constexpr CatalogueEntry kCatalogue[] = {
 // The set-ups this build runs. A screen adds its class here when it lands, and with it its files
 // become required.
 // Kept in the start-up's order of the set-ups.
-constexpr std::array<std::string_view, 11> kBuiltLoaders = {
-    "start-up", "Tform9",   "Tform0", "TEstadisticas", "TForm7",  "TForm1",
-    "TForm8",   "TFormCon", "TForm2", "Tprofe",        "TFIniPro"};
+constexpr std::array<std::string_view, 12> kBuiltLoaders = {
+    "start-up", "Tform9", "Tform0",   "TEstadisticas", "TFormEstGra", "TForm7",
+    "TForm1",   "TForm8", "TFormCon", "TForm2",        "Tprofe",      "TFIniPro"};
 
 // Files this build does not read yet even where their set-up runs: the sounds, image libraries
 // and files of their own format join with the code that reads them.
 constexpr std::array<ReaderKind, 3> kKindsNotReadYet = {Sound, OwnFormat, Documents};
 // The files of their own format whose parser this build has.
-constexpr std::array<std::string_view, 9> kOwnFormatsRead = {
-    "cursespe",  "comarcas",  "comarcasm", "activida",      "profesio",
-    "fracortas", "fralargas", "familias",  "fami_estad.txt"};
+constexpr std::array<std::string_view, 11> kOwnFormatsRead = {
+    "cursespe",  "comarcas", "comarcasm",      "activida",          "profesio",      "fracortas",
+    "fralargas", "familias", "fami_estad.txt", "pdf/est/insercion", "pdf/est/resins"};
 
 bool ParserBuilt(const CatalogueEntry& entry) {
     if (entry.reader == OwnFormat)

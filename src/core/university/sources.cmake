@@ -4,6 +4,7 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/degree_load.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_profile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_readers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/degree_statistics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_tables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen_trees.cpp

@@ -134,7 +134,8 @@ void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>&
         grid->clearContents();
         grid->setRowCount(rows);
         for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < 2; ++c) grid->setItem(r, c, new QTableWidgetItem(text(r, c)));
+            for (int c = 0; c < grid->columnCount(); ++c)
+                grid->setItem(r, c, new QTableWidgetItem(text(r, c)));
     }
 }
 

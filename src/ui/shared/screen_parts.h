@@ -37,7 +37,7 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry);
 QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second,
                        int rowHeight);
 
-// Fills a list (column 0 of each row) or a two-column grid with `rows` rows of
+// Fills a list (column 0 of each row) or a grid (each of its columns) with `rows` rows of
 // `text(row, column)`.
 void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text);
 
