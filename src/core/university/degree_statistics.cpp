@@ -154,19 +154,6 @@ QString DegreeStatistics::ColumnHint(int column) {
 
 // --- The model -----------------------------------------------------------------------------------
 
-class DegreeStatistics::Handler {
-  public:
-    explicit Handler(DegreeStatistics& model) : model_(model) { ++model_.handlerDepth_; }
-    ~Handler() {
-        if (--model_.handlerDepth_ == 0) model_.notify();
-    }
-    Handler(const Handler&) = delete;
-    Handler& operator=(const Handler&) = delete;
-
-  private:
-    DegreeStatistics& model_;
-};
-
 DegreeStatistics::DegreeStatistics(Enlace& enlace, AddressOpener& opener)
     : enlace_(enlace), opener_(opener) {
     for (D hidden : kDocuments) view_.controls.visible[static_cast<size_t>(hidden)] = false;
@@ -181,10 +168,6 @@ DegreeStatistics::DegreeStatistics(Enlace& enlace, AddressOpener& opener)
 
 QString DegreeStatistics::text(int n) const {
     return CaptionText(enlace_.texts[n]);
-}
-
-void DegreeStatistics::notify() {
-    if (onChange_ && changes_.any()) onChange_();
 }
 
 void DegreeStatistics::setVisible(D control, bool on) {

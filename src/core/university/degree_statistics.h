@@ -131,7 +131,6 @@ class DegreeStatistics final
 
     // FormCreate: the captions.
     void FormCreate();
-    void setOnChange(std::function<void()> listener) { onChange_ = std::move(listener); }
     View shownView() const { return shown_; }
 
     // The degrees screen shows the screen.
@@ -155,10 +154,8 @@ class DegreeStatistics final
     static QString ColumnHint(int column);
 
   private:
-    class Handler;
     void setVisible(DegreeStatisticsControl control, bool on);
     void setCaption(DegreeStatisticsControl control, const QString& text);
-    void notify();
     // Shows exactly these document buttons with the more-information label.
     void showDocuments(std::initializer_list<DegreeStatisticsControl> buttons);
     void openDocument(const char* name);
@@ -167,8 +164,6 @@ class DegreeStatistics final
     Enlace& enlace_;
     AddressOpener& opener_;
     View shown_ = View::Intro;
-    std::function<void()> onChange_;
-    int handlerDepth_ = 0;
 };
 
 }  // namespace velmora

@@ -176,20 +176,6 @@ void CheckFamilyStatisticsFile(const QString& path) {
 
 // --- The model -----------------------------------------------------------------------------------
 
-// Counts nested handler calls so that the listener hears of the changes once.
-class VocationalStatistics::Handler {
-  public:
-    explicit Handler(VocationalStatistics& model) : model_(model) { ++model_.handlerDepth_; }
-    ~Handler() {
-        if (--model_.handlerDepth_ == 0) model_.notify();
-    }
-    Handler(const Handler&) = delete;
-    Handler& operator=(const Handler&) = delete;
-
-  private:
-    VocationalStatistics& model_;
-};
-
 VocationalStatistics::VocationalStatistics(Enlace& enlace, AddressOpener& opener)
     : enlace_(enlace), opener_(opener) {
     for (S hidden : {S::PanelEst1, S::PanelEst2, S::LabelInfo2, S::LabelExplica1, S::LabelExplica2,
@@ -198,10 +184,6 @@ VocationalStatistics::VocationalStatistics(Enlace& enlace, AddressOpener& opener
     for (S hand : {S::LabelInfo2, S::ButtonRetroEsta})
         view_.controls.cursor[static_cast<size_t>(hand)] = CursorKind::Hand;
     for (ChartPicture& chart : view_.charts) chart.background = kPanel;
-}
-
-void VocationalStatistics::notify() {
-    if (onChange_ && changes_.any()) onChange_();
 }
 
 void VocationalStatistics::setVisible(S control, bool on) {

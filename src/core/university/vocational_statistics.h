@@ -128,7 +128,6 @@ class VocationalStatistics final : public ScreenPublisher<StatisticsView, Statis
     // FormCreate: the captions, the titles of "fp", the families and "fami_estad.txt". False
     // when a file was refused.
     bool FormCreate();
-    void setOnChange(std::function<void()> listener) { onChange_ = std::move(listener); }
 
     // StatisticsWindow: the three views, then showing the window.
     void labelEstad1Click(int title) override;
@@ -158,7 +157,6 @@ class VocationalStatistics final : public ScreenPublisher<StatisticsView, Statis
     void setVisible(StatisticsControl control, bool on);
     void setCaption(StatisticsControl control, const QString& text);
     void setTimer(Timer timer, bool on);
-    void notify();
     // The family percentages of column `field` (0 or 1), with "problema decimales" for a field
     // that is no number (its value 0).
     std::vector<double> familyPercents(int field);
@@ -182,10 +180,6 @@ class VocationalStatistics final : public ScreenPublisher<StatisticsView, Statis
     std::vector<double> first_;
     std::vector<double> second_;
     int grown_ = 0;  // pixels the current row's bar has grown
-    std::function<void()> onChange_;
-    int handlerDepth_ = 0;
-
-    class Handler;
 };
 
 }  // namespace velmora

@@ -124,6 +124,15 @@ QPixmap SectionFrame(const SharedPictures& pictures) {
     return QPixmap::fromImage(canvas);
 }
 
+void ApplyControl(QWidget* widget, bool visible, const QString& caption, const QString& hint,
+                  CursorKind cursor) {
+    widget->setVisible(visible);
+    widget->setToolTip(hint);
+    widget->setCursor(ShapeOf(cursor));
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(caption);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(caption);
+}
+
 void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text) {
     if (auto* list = qobject_cast<QListWidget*>(widget)) {
         list->clear();
@@ -167,6 +176,5 @@ Qt::CursorShape ShapeOf(CursorKind kind) {
 QString NameOf(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
-
 
 }  // namespace velmora

@@ -2,6 +2,8 @@
 
 #include <QPixmap>
 #include <QRect>
+#include <QString>
+#include <array>
 #include <functional>
 #include <string_view>
 
@@ -53,8 +55,21 @@ QPixmap SectionFrame(const SharedPictures& pictures);
 
 // The pointer of a kind.
 Qt::CursorShape ShapeOf(CursorKind kind);
+
+// A named control's state on its widget: shown or not, its hint and pointer, and the caption of
+// a label or a button.
+void ApplyControl(QWidget* widget, bool visible, const QString& caption, const QString& hint,
+                  CursorKind cursor);
+// Every named control's state on its widget (null for a control the screen does not have).
+template <typename Control, int N>
+void ApplyControls(const std::array<QWidget*, static_cast<size_t>(N)>& widgets,
+                   const ControlStates<Control, N>& states) {
+    for (size_t i = 0; i < widgets.size(); ++i)
+        if (widgets[i])
+            ApplyControl(widgets[i], states.visible[i], states.caption[i], states.hint[i],
+                         states.cursor[i]);
+}
 // A control's name as its objectName.
 QString NameOf(std::string_view name);
-
 
 }  // namespace velmora

@@ -11,6 +11,7 @@
 
 #include "core/shared/display_mode.h"
 #include "ui/shared/bar_chart_view.h"
+#include "ui/shared/hand_over.h"
 #include "ui/shared/look.h"
 #include "ui/shared/qt_display.h"
 #include "ui/shared/rich_text_box.h"
@@ -146,17 +147,7 @@ void TFormEstGra::apply(const DegreeStatisticsChanges& changes) {
     if (changes.has(DegreeStatisticsChanges::Controls) ||
         changes.has(DegreeStatisticsChanges::Window)) {
         setWindowTitle(view.windowTitle);
-        for (int i = 0; i < kDegreeStatisticsControlCount; ++i) {
-            QWidget* w = controls_[static_cast<size_t>(i)];
-            if (!w) continue;
-            const auto at = static_cast<size_t>(i);
-            w->setVisible(view.controls.visible[at]);
-            w->setToolTip(view.controls.hint[at]);
-            w->setCursor(ShapeOf(view.controls.cursor[at]));
-            if (auto* label = qobject_cast<QLabel*>(w)) label->setText(view.controls.caption[at]);
-            if (auto* button = qobject_cast<QPushButton*>(w))
-                button->setText(view.controls.caption[at]);
-        }
+        ApplyControls(controls_, view.controls);
     }
     if (changes.has(DegreeStatisticsChanges::Chart)) PaintEst->setPicture(view.chart);
     if (changes.has(DegreeStatisticsChanges::Grid)) {
@@ -176,25 +167,8 @@ void TFormEstGra::apply(const DegreeStatisticsChanges& changes) {
         font.setUnderline(view.webUnderlined);
         LabelWeb->setFont(font);
     }
-    if (changes.has(DegreeStatisticsChanges::Window)) {
-        if (view.visible && isHidden()) {
-            // In the place of the screen that opened it, which hides itself.
-            if (owner_)
-                move(owner_->pos());
-            else
-                CentreOnScreen(this);
-            show();
-            raise();
-            activateWindow();
-        } else if (!view.visible && !isHidden() && !closing_) {
-            hide();
-        }
-    }
-    if (changes.showOwner && owner_) {
-        owner_->show();
-        owner_->raise();
-        owner_->activateWindow();
-    }
+    if (changes.has(DegreeStatisticsChanges::Window) || changes.showOwner)
+        FollowWindowState(this, owner_, view.visible, closing_, changes.showOwner);
     applying_ = false;
     const DegreeStatisticsChanges later = model_->takeChanges();
     if (later.any()) apply(later);

@@ -10,6 +10,7 @@
 
 #include "core/shared/display_mode.h"
 #include "ui/shared/bar_chart_view.h"
+#include "ui/shared/hand_over.h"
 #include "ui/shared/look.h"
 #include "ui/shared/qt_display.h"
 #include "ui/shared/screen_parts.h"
@@ -130,17 +131,7 @@ void TEstadisticas::apply(const StatisticsChanges& changes) {
     const StatisticsView& view = model_->view();
     if (changes.has(StatisticsChanges::Controls) || changes.has(StatisticsChanges::Window)) {
         setWindowTitle(view.windowTitle);
-        for (int i = 0; i < kStatisticsControlCount; ++i) {
-            QWidget* w = controls_[static_cast<size_t>(i)];
-            if (!w) continue;
-            const auto at = static_cast<size_t>(i);
-            w->setVisible(view.controls.visible[at]);
-            w->setToolTip(view.controls.hint[at]);
-            w->setCursor(ShapeOf(view.controls.cursor[at]));
-            if (auto* label = qobject_cast<QLabel*>(w)) label->setText(view.controls.caption[at]);
-            if (auto* button = qobject_cast<QPushButton*>(w))
-                button->setText(view.controls.caption[at]);
-        }
+        ApplyControls(controls_, view.controls);
     }
     if (changes.has(StatisticsChanges::Charts)) {
         chart1->setPicture(view.charts[0]);
@@ -165,25 +156,8 @@ void TEstadisticas::apply(const StatisticsChanges& changes) {
         font.setUnderline(view.infoUnderlined);
         LabelInfo2->setFont(font);
     }
-    if (changes.has(StatisticsChanges::Window)) {
-        if (view.visible && isHidden()) {
-            // Over the screen that opened it, which hides itself.
-            if (owner_)
-                move(owner_->pos());
-            else
-                CentreOnScreen(this);
-            show();
-            raise();
-            activateWindow();
-        } else if (!view.visible && !isHidden() && !closing_) {
-            hide();
-        }
-    }
-    if (changes.showOwner && owner_) {
-        owner_->show();
-        owner_->raise();
-        owner_->activateWindow();
-    }
+    if (changes.has(StatisticsChanges::Window) || changes.showOwner)
+        FollowWindowState(this, owner_, view.visible, closing_, changes.showOwner);
     applying_ = false;
     const StatisticsChanges later = model_->takeChanges();
     if (later.any()) apply(later);

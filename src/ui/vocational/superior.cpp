@@ -15,33 +15,13 @@ namespace {
 using C = LevelControl;
 using H = HigherControl;
 
-// The screen's places. The family list is shorter than the intermediate screen's while it shows
-// a group's families, so that the start menu can come back under the groups.
+// The screen's places: the intermediate screen's, with the titles under the shorter list of a
+// group's families and the grid's narrower columns.
 LevelLayout Layout() {
     LevelLayout l;
-    l.familyList = {36, 104, 440, 301};
     l.titleList = {36, 340, 440, 330};
     l.titleRowHeight = 17;
-    l.mapPanel = {28, 192, 297, 262};
-    l.mapAt = {8, 8};
-    l.mapHelp1 = {8, 210, 281, 18};
-    l.mapHelp2 = {8, 230, 281, 18};
-    l.areaMapAt = {36, 200};
-    l.placeList = {36, 104, 440, 560};
-    l.districtList = {36, 426, 281, 206};
-    l.districtClose = {36, 636, 281, 30};
-    l.printPanel = {330, 200, 146, 300};
-    l.printList = {6, 6, 134, 246};
-    l.printAccept = {6, 258, 134, 34};
-    l.titleBar = {484, 104, 516, 26};
-    l.selectionCaption = {484, 132, 516, 32};
-    l.selection = {484, 168, 516, 500};
-    l.selectionContent = {4, 4, 508, 492};
     l.gridColumns = {367, 76};
-    l.textRowHeight = 17;
-    l.back = {36, 62, 130, 32};
-    l.print = {176, 62, 130, 32};
-    l.allTitles = {484, 674, 200, 34};
     return l;
 }
 
@@ -140,16 +120,7 @@ void TForm8::connectOwn() {
 
 void TForm8::applyOwn() {
     const HigherView& view = higher_->ownView();
-    for (int i = 0; i < kHigherControlCount; ++i) {
-        QWidget* w = own_[static_cast<size_t>(i)];
-        if (!w) continue;
-        w->setVisible(view.visible[static_cast<size_t>(i)]);
-        w->setCursor(ShapeOf(view.cursor[static_cast<size_t>(i)]));
-        w->setToolTip(view.hint[static_cast<size_t>(i)]);
-        const QString& caption = view.caption[static_cast<size_t>(i)];
-        if (auto* button = qobject_cast<QPushButton*>(w)) button->setText(caption);
-        if (auto* label = qobject_cast<QLabel*>(w)) label->setText(caption);
-    }
+    ApplyControls(own_, view);
     // The entries already pressed, in purple italics.
     for (size_t i = 0; i < titleMenu.size(); ++i) {
         QFont font = titleMenu[i]->font();
