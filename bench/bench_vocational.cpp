@@ -221,8 +221,7 @@ void BM_HigherProvinceFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_HigherProvinceFloor)->Arg(40)->Arg(kCentres)->Unit(benchmark::kMillisecond);
 
-// --- The statistics window's centres per title
-// ----------------------------------------------------
+// --- The statistics window's centres per title ------------------------------------------------
 
 void BM_CentresPerTitle(benchmark::State& state) {
     const VocationalTables& t = Screen().enlace.vocational;
