@@ -142,6 +142,21 @@ CapacityScreen& Screen(int bigProvince = kCentres) {
     return *screen;
 }
 
+// Times a click on the middle locality of the province the level screen `m` lists, with the
+// number of grid rows it gives.
+template <typename LevelModel>
+void TimeLocalityClick(benchmark::State& state, LevelModel& m) {
+    m.takeChanges();
+    size_t rows = 0;
+    for (auto _ : state) {
+        m.ListSelLugFPClick(static_cast<int>(state.range(0)) / kLocalitySize / 2);
+        rows = m.view().gridRows.size();
+        benchmark::DoNotOptimize(rows);
+        m.takeChanges();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
 // --- Listing B with every FP title --------------------------------------------------------------
 
 void BM_ProvinceWithEveryTitle(benchmark::State& state) {
@@ -152,15 +167,7 @@ void BM_ProvinceWithEveryTitle(benchmark::State& state) {
     m.mapaClick();
     m.ListSelLugFPClick(0);  // Huesca: its localities
     m.BotTodoFPClick();      // every title: the localities again
-    m.takeChanges();
-    size_t rows = 0;
-    for (auto _ : state) {
-        m.ListSelLugFPClick(static_cast<int>(state.range(0)) / kLocalitySize / 2);
-        rows = m.view().gridRows.size();
-        benchmark::DoNotOptimize(rows);
-        m.takeChanges();
-    }
-    state.counters["rows"] = static_cast<double>(rows);
+    TimeLocalityClick(state, m);
 }
 BENCHMARK(BM_ProvinceWithEveryTitle)->Arg(40)->Arg(kCentres)->Unit(benchmark::kMillisecond);
 
@@ -192,15 +199,7 @@ void BM_HigherProvince(benchmark::State& state) {
     s.enlace.regionMaps.regionUnderCursor = kAragon;
     m.mapaClick();
     m.ListSelLugFPClick(0);  // Huesca: its localities
-    m.takeChanges();
-    size_t rows = 0;
-    for (auto _ : state) {
-        m.ListSelLugFPClick(static_cast<int>(state.range(0)) / kLocalitySize / 2);
-        rows = m.view().gridRows.size();
-        benchmark::DoNotOptimize(rows);
-        m.takeChanges();
-    }
-    state.counters["rows"] = static_cast<double>(rows);
+    TimeLocalityClick(state, m);
 }
 BENCHMARK(BM_HigherProvince)->Arg(40)->Arg(kCentres)->Unit(benchmark::kMillisecond);
 

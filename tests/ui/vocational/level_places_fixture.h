@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTableWidget>
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -98,5 +100,18 @@ class LevelPlaces {
     const Enlace& enlace_;
     Level level_;
 };
+
+// Double-clicks the first grid row that holds a title of the level (its entry in `gridTitles`
+// above 0), scrolled into view first; the title, or 0 when the grid holds none.
+inline int DoubleClickFirstTitleRow(QTableWidget* grid, const std::vector<int>& gridTitles) {
+    const auto title =
+        std::find_if(gridTitles.begin(), gridTitles.end(), [](int t) { return t > 0; });
+    if (title == gridTitles.end()) return 0;
+    const int picked = *title;
+    const int row = static_cast<int>(title - gridTitles.begin());
+    grid->scrollToItem(grid->item(row, 0));
+    DoubleClickAt(grid->viewport(), RowCentre(grid, row));
+    return picked;
+}
 
 }  // namespace velmora::testing

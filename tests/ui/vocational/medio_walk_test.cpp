@@ -25,7 +25,6 @@ namespace {
 using C = LevelControl;
 using T = HelicopterIntro::Timer;
 using testing::ClickAt;
-using testing::DoubleClickAt;
 using testing::RowCentre;
 
 constexpr int kCatalonia = 9;
@@ -249,13 +248,8 @@ TEST_P(MedioWalkTest, FromDoorFiveThroughEveryPathAndBackToTheMainMenu) {
     shot("20-all-titles");
 
     // A double click on a GM title row opens that title.
-    const auto& rowTitles = state().gridTitles;
-    const auto gm = std::find_if(rowTitles.begin(), rowTitles.end(), [](int t) { return t > 0; });
-    ASSERT_NE(gm, rowTitles.end());
-    const int row = static_cast<int>(gm - rowTitles.begin());
-    const int picked = *gm;
-    s.reja->scrollToItem(s.reja->item(row, 0));
-    DoubleClickAt(s.reja->viewport(), RowCentre(s.reja, row));
+    const int picked = testing::DoubleClickFirstTitleRow(s.reja, state().gridTitles);
+    ASSERT_GT(picked, 0);
     EXPECT_EQ(state().selectedTitle, picked);
     EXPECT_TRUE(state().byTitle);
     EXPECT_TRUE(s.PanelEstrellas->isVisible());

@@ -28,7 +28,6 @@ namespace {
 
 using H = HigherControl;
 using testing::ClickAt;
-using testing::DoubleClickAt;
 using testing::LevelPlaces;
 using testing::RowCentre;
 
@@ -286,13 +285,8 @@ TEST_P(SuperiorWalkTest, FromDoorThreeThroughEveryPathAndBackToTheMainMenu) {
     shot("16-all-titles");
 
     // A double click on a GS title row opens that title's menu.
-    const auto& rowTitles = state().gridTitles;
-    const auto gs = std::find_if(rowTitles.begin(), rowTitles.end(), [](int t) { return t > 0; });
-    ASSERT_NE(gs, rowTitles.end());
-    const int row = static_cast<int>(gs - rowTitles.begin());
-    const int picked = *gs;
-    s.reja->scrollToItem(s.reja->item(row, 0));
-    DoubleClickAt(s.reja->viewport(), RowCentre(s.reja, row));
+    const int picked = testing::DoubleClickFirstTitleRow(s.reja, state().gridTitles);
+    ASSERT_GT(picked, 0);
     EXPECT_EQ(state().selectedTitle, picked);
     EXPECT_TRUE(s.PanelFpTit->isVisible());
     EXPECT_FALSE(s.BotInternetC->isVisible());
