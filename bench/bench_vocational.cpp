@@ -1,8 +1,10 @@
 // The level screens' heaviest handlers on the vocational tables filled to their capacities (four
 // centre lists of 1100 centres, each teaching 25 titles of every level; 200 lines in every title
-// file): a province of 1100 centres listed with every FP title, and the report of a title taught
-// everywhere, whose pass over the 19 communities ends in the choice of communities. Each beside a
-// baseline: one linear pass over the same centres producing the same number of texts.
+// file): a province of 1100 centres listed with every FP title, a province listed by the higher
+// level with its own titles, the report of a title taught everywhere, whose pass over the 19
+// communities ends in the choice of communities, and the statistics window's count of the centres
+// of every title over the four lists. Each beside a baseline: one linear pass over the same
+// centres producing the same number of texts or counts.
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -10,9 +12,12 @@
 
 #include "core/shared/cp1252.h"
 #include "core/shared/enlace.h"
+#include "core/university/vocational_statistics.h"
+#include "core/vocational/higher_screen.h"
 #include "core/vocational/intermediate_screen.h"
 #include "core/vocational/vocational_load.h"
 #include "ratio.h"
+#include "support/recording_opener.h"
 #include "support/recording_printing.h"
 #include "support/recording_sound.h"
 #include "support/silent_messages.h"
@@ -116,13 +121,17 @@ struct CapacityScreen {
         }
         screen = std::make_unique<IntermediateScreen>(enlace, printing, sound);
         screen->FormCreate();
+        higher = std::make_unique<HigherScreen>(enlace, printing, opener);
+        higher->FormCreate();
     }
 
     testing::SilentMessages messages;
     Enlace enlace{messages, DataPaths::ForDataFolder(QStringLiteral("/nonexistent/"))};
     testing::RecordingPrinting printing;
     testing::RecordingSound sound;
+    testing::RecordingOpener opener;
     std::unique_ptr<IntermediateScreen> screen;
+    std::unique_ptr<HigherScreen> higher;
 };
 
 // The tables at capacity with a province of 1100 centres, or of 40 as the bundled data's largest.
@@ -131,6 +140,21 @@ CapacityScreen& Screen(int bigProvince = kCentres) {
     auto& screen = screens[bigProvince];
     if (!screen) screen = std::make_unique<CapacityScreen>(bigProvince);
     return *screen;
+}
+
+// Times a click on the middle locality of the province the level screen `m` lists, with the
+// number of grid rows it gives.
+template <typename LevelModel>
+void TimeLocalityClick(benchmark::State& state, LevelModel& m) {
+    m.takeChanges();
+    size_t rows = 0;
+    for (auto _ : state) {
+        m.ListSelLugFPClick(static_cast<int>(state.range(0)) / kLocalitySize / 2);
+        rows = m.view().gridRows.size();
+        benchmark::DoNotOptimize(rows);
+        m.takeChanges();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
 }
 
 // --- Listing B with every FP title --------------------------------------------------------------
@@ -143,15 +167,7 @@ void BM_ProvinceWithEveryTitle(benchmark::State& state) {
     m.mapaClick();
     m.ListSelLugFPClick(0);  // Huesca: its localities
     m.BotTodoFPClick();      // every title: the localities again
-    m.takeChanges();
-    size_t rows = 0;
-    for (auto _ : state) {
-        m.ListSelLugFPClick(static_cast<int>(state.range(0)) / kLocalitySize / 2);
-        rows = m.view().gridRows.size();
-        benchmark::DoNotOptimize(rows);
-        m.takeChanges();
-    }
-    state.counters["rows"] = static_cast<double>(rows);
+    TimeLocalityClick(state, m);
 }
 BENCHMARK(BM_ProvinceWithEveryTitle)->Arg(40)->Arg(kCentres)->Unit(benchmark::kMillisecond);
 
@@ -173,6 +189,61 @@ void BM_ProvincePassFloor(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ProvincePassFloor)->Arg(40)->Arg(kCentres)->Unit(benchmark::kMillisecond);
+
+// --- Listing B of the higher level --------------------------------------------------------------
+
+void BM_HigherProvince(benchmark::State& state) {
+    CapacityScreen& s = Screen(static_cast<int>(state.range(0)));
+    HigherScreen& m = *s.higher;
+    m.MenuFP2Click();
+    s.enlace.regionMaps.regionUnderCursor = kAragon;
+    m.mapaClick();
+    m.ListSelLugFPClick(0);  // Huesca: its localities
+    TimeLocalityClick(state, m);
+}
+BENCHMARK(BM_HigherProvince)->Arg(40)->Arg(kCentres)->Unit(benchmark::kMillisecond);
+
+// The floor: every centre of the province and each of its GS titles, one decoded row each.
+void BM_HigherProvinceFloor(benchmark::State& state) {
+    const int big = static_cast<int>(state.range(0));
+    const VocationalTables& t = Screen(big).enlace.vocational;
+    const LineTable& centres = t.centreLists[0];
+    for (auto _ : state) {
+        std::vector<QString> rows;
+        for (int c = 1; c <= big; ++c) {
+            rows.push_back(cp1252::Decode(centres[c]));
+            for (int j = 1; j <= kOffers; ++j)
+                rows.push_back(cp1252::Decode(t.titlesGS[t.offersGS[0].at(c, j)]));
+        }
+        benchmark::DoNotOptimize(rows.data());
+    }
+}
+BENCHMARK(BM_HigherProvinceFloor)->Arg(40)->Arg(kCentres)->Unit(benchmark::kMillisecond);
+
+// --- The statistics window's centres per title ------------------------------------------------
+
+void BM_CentresPerTitle(benchmark::State& state) {
+    const VocationalTables& t = Screen().enlace.vocational;
+    for (auto _ : state) {
+        const std::vector<int> counts = CentresPerTitle(t, kTitleLines);
+        benchmark::DoNotOptimize(counts.data());
+    }
+}
+BENCHMARK(BM_CentresPerTitle)->Unit(benchmark::kMillisecond);
+
+// The floor: every offer of the four lists read once and added up.
+void BM_OffersPassFloor(benchmark::State& state) {
+    const VocationalTables& t = Screen().enlace.vocational;
+    for (auto _ : state) {
+        long sum = 0;
+        for (size_t list = 0; list < 4; ++list)
+            for (int c = 1; c <= t.centreLists[list].count; ++c)
+                for (int j = 1; j <= t.offersGS[list].at(c, 0); ++j)
+                    sum += t.offersGS[list].at(c, j);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_OffersPassFloor)->Unit(benchmark::kMillisecond);
 
 // --- A title's report over the 19 communities ---------------------------------------------------
 
@@ -221,6 +292,14 @@ const bench::RegisterComparison kLargest({"a province of 40 centres with every F
                                           4.0});
 const bench::RegisterComparison kReport({"a title's report over the 19 communities",
                                          "BM_TitleReportPass", "BM_TitlePassFloor", 4.0});
+const bench::RegisterComparison kHigherLargest({"the higher level's province of 40 centres",
+                                                "BM_HigherProvince/40", "BM_HigherProvinceFloor/40",
+                                                4.0});
+const bench::RegisterComparison kHigherCapacity({"the higher level's province of 1100 centres",
+                                                 "BM_HigherProvince/1100",
+                                                 "BM_HigherProvinceFloor/1100", 4.0});
+const bench::RegisterComparison kCentresPerTitle({"the centres of every title over four lists",
+                                                  "BM_CentresPerTitle", "BM_OffersPassFloor", 4.0});
 
 }  // namespace
 }  // namespace velmora

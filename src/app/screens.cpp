@@ -13,12 +13,15 @@
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
 #include "ui/shared/qt_display.h"
+#include "ui/university/est_grados.h"
+#include "ui/university/estadistica.h"
 #include "ui/university/grados.h"
 #include "ui/vocational/catU.h"
 #include "ui/vocational/certifiU.h"
 #include "ui/vocational/inipro.h"
 #include "ui/vocational/medio.h"
 #include "ui/vocational/pasarelaFP.h"
+#include "ui/vocational/superior.h"
 
 namespace velmora {
 
@@ -76,6 +79,10 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
                                             c.navigation, c.opener, c.settingsStore});
          }},
         {"TForm6", [](ScreenContext& c) -> QWidget* { return new TForm6(c.enlace, c.opener); }},
+        {"TEstadisticas",
+         [](ScreenContext& c) -> QWidget* { return new TEstadisticas(c.enlace, c.opener); }},
+        {"TFormEstGra",
+         [](ScreenContext& c) -> QWidget* { return new TFormEstGra(c.enlace, c.opener); }},
         {"TForm7", [](ScreenContext& c) -> QWidget* { return new TForm7(c.enlace, c.pictures); }},
         // Its set-up reads the degree tables; a missing file sets the stop flag, which the
         // start-up tests right after.
@@ -85,6 +92,12 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
                  DegreesPlatform{c.enlace, c.pictures, c.shutdown, c.opener,
                                  qobject_cast<TForm7*>(c.screen("TForm7")),
                                  [&c](std::string_view name) { return c.screen(name); }});
+         }},
+        // The comarcas, zones and area codes it lists places by are loaded at its place in the
+        // start-up (ScreenDataLoads).
+        {"TForm8",
+         [](ScreenContext& c) -> QWidget* {
+             return new TForm8(LevelPlatformOf(c), c.opener);
          }},
         // Its set-up reads "cualidad" and "interes"; the notice dialog comes later in the order
         // and is reached through the slot.

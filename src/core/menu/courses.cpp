@@ -10,16 +10,13 @@
 #include "core/shared/setup_guard.h"
 #include "core/shared/tables.h"
 #include "core/shared/text_file.h"
+#include "core/vocational/vocational_queries.h"
 #include "core/shared/web_hosts.h"
 
 namespace velmora {
 namespace {
 
 // Icon of each family code 1..26 in the icon list.
-constexpr std::array<int, 27> kFamilyIcons = {-1, 31, 2,  1,  32, 9,  3,  28, 33,
-                                              34, 0,  18, 37, 36, 19, 7,  12, 35,
-                                              38, 39, 21, 16, 40, 14, 41, 8,  42};
-
 constexpr int kLinesPerCourse = 3;
 constexpr int kHostelryCode = 11;
 constexpr const char* kFixedCoursePath =
@@ -44,8 +41,8 @@ CourseRow RowOf(const Course& course, int& previousIcon) {
 }  // namespace
 
 int FamilyIcon(int code, int previousIcon) {
-    if (code < 1 || code > 26) return previousIcon;
-    return kFamilyIcons[static_cast<size_t>(code)];
+    const int icon = FamilyIconIndex(code);
+    return icon < 0 ? previousIcon : icon;
 }
 
 std::vector<Course> ReadCourses(const QString& path) {

@@ -98,16 +98,17 @@ constexpr CatalogueEntry kCatalogue[] = {
 // The set-ups this build runs. A screen adds its class here when it lands, and with it its files
 // become required.
 // Kept in the start-up's order of the set-ups.
-constexpr std::array<std::string_view, 12> kBuiltLoaders = {
-    "start-up", "Tform9",   "Tform0",     "TForm7", "TForm1",  "TForm8",
-    "TFormCon", "TForm2",   "TFIniPro",   "TCertifica", "Tprofe", "TFormCat"};
+constexpr std::array<std::string_view, 14> kBuiltLoaders = {
+    "start-up", "Tform9",   "Tform0", "TEstadisticas", "TFormEstGra", "TForm7", "TForm1",
+    "TForm8",   "TFormCon", "TForm2", "TFIniPro",      "TCertifica",  "Tprofe", "TFormCat"};
 
 // Files this build does not read yet even where their set-up runs: the sounds, image libraries
 // and files of their own format join with the code that reads them.
 constexpr std::array<ReaderKind, 3> kKindsNotReadYet = {Sound, OwnFormat, Documents};
 // The files of their own format whose parser this build has.
-constexpr std::array<std::string_view, 7> kOwnFormatsRead = {
-    "cursespe", "comarcas", "comarcasm", "activida", "profesio", "fracortas", "fralargas"};
+constexpr std::array<std::string_view, 11> kOwnFormatsRead = {
+    "cursespe",  "comarcas", "comarcasm",      "activida",          "profesio",      "fracortas",
+    "fralargas", "familias", "fami_estad.txt", "pdf/est/insercion", "pdf/est/resins"};
 
 bool ParserBuilt(const CatalogueEntry& entry) {
     if (entry.reader == OwnFormat)
@@ -119,7 +120,9 @@ bool ParserBuilt(const CatalogueEntry& entry) {
 
 }  // namespace
 
-std::span<const CatalogueEntry> DataCatalogue() { return kCatalogue; }
+std::span<const CatalogueEntry> DataCatalogue() {
+    return kCatalogue;
+}
 
 bool ReadByThisBuild(const CatalogueEntry& entry) {
     return std::find(kBuiltLoaders.begin(), kBuiltLoaders.end(), entry.loadedBy) !=
@@ -129,26 +132,46 @@ bool ReadByThisBuild(const CatalogueEntry& entry) {
 
 std::string_view ReaderName(ReaderKind kind) {
     switch (kind) {
-        case TextTable: return "ReadTextTable";
-        case PaddedTable: return "ReadPaddedTable";
-        case PaddedTable75: return "ReadPaddedTable75";
-        case RawTable: return "ReadRawTable";
-        case RawTable90: return "ReadRawTable90";
-        case FixedLines: return "ReadFixedLines";
-        case FixedLines120: return "ReadFixedLines120";
-        case MarkedLines: return "ReadMarkedLines";
-        case Blocks26: return "ReadBlocks26";
-        case Blocks51: return "ReadBlocks51";
-        case IntegerRows: return "ReadIntegerRows";
-        case CountedLists: return "ReadCountedLists";
-        case CountedBytes: return "ReadCountedBytes";
-        case DegreeLists: return "degree lists";
-        case Bitmap: return "picture";
-        case Sound: return "sound";
-        case ImageLibrary: return "image library";
-        case RegionGrids: return "region grids";
-        case OwnFormat: return "own format";
-        case Documents: return "documents";
+        case TextTable:
+            return "ReadTextTable";
+        case PaddedTable:
+            return "ReadPaddedTable";
+        case PaddedTable75:
+            return "ReadPaddedTable75";
+        case RawTable:
+            return "ReadRawTable";
+        case RawTable90:
+            return "ReadRawTable90";
+        case FixedLines:
+            return "ReadFixedLines";
+        case FixedLines120:
+            return "ReadFixedLines120";
+        case MarkedLines:
+            return "ReadMarkedLines";
+        case Blocks26:
+            return "ReadBlocks26";
+        case Blocks51:
+            return "ReadBlocks51";
+        case IntegerRows:
+            return "ReadIntegerRows";
+        case CountedLists:
+            return "ReadCountedLists";
+        case CountedBytes:
+            return "ReadCountedBytes";
+        case DegreeLists:
+            return "degree lists";
+        case Bitmap:
+            return "picture";
+        case Sound:
+            return "sound";
+        case ImageLibrary:
+            return "image library";
+        case RegionGrids:
+            return "region grids";
+        case OwnFormat:
+            return "own format";
+        case Documents:
+            return "documents";
     }
     return "?";
 }

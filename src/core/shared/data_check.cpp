@@ -19,6 +19,8 @@
 #include "core/shared/region_maps.h"
 #include "core/shared/text_file.h"
 #include "core/university/degree_check.h"
+#include "core/university/degree_statistics.h"
+#include "core/university/vocational_statistics.h"
 #include "core/vocational/vocational_check.h"
 #include "core/vocational/vocational_load.h"
 
@@ -253,6 +255,10 @@ private:
                     MadridZoneTable zones;
                     ReadMadridZones(path, messages, zones);
                 }
+                if (entry.file == "familias") ReadTextFile(path);  // read whole, trimmed
+                if (entry.file == "fami_estad.txt") CheckFamilyStatisticsFile(path);
+                if (entry.file == "pdf/est/insercion") CheckInsertionFile(path);
+                if (entry.file == "pdf/est/resins") ReadTextFile(path);
                 break;
             default:
                 break;  // read by the code of its own format; pictures by the ui

@@ -9,9 +9,10 @@ bool WordCharacter(const QString& text, qsizetype at) {
     return at >= 0 && at < text.size() && text.at(at).isLetterOrNumber();
 }
 
-// Gives the characters [from, from + length) of the paragraph `colour`, splitting the runs they
-// cross.
-void Recolour(RichParagraph& paragraph, qsizetype from, qsizetype length, Rgb colour) {
+// Gives the characters [from, from + length) of the paragraph `colour` (and `bold`, when given),
+// splitting the runs they cross.
+void Recolour(RichParagraph& paragraph, qsizetype from, qsizetype length, Rgb colour,
+              std::optional<bool> bold) {
     const qsizetype to = from + length;
     std::vector<RichRun> runs;
     qsizetype start = 0;
@@ -23,7 +24,7 @@ void Recolour(RichParagraph& paragraph, qsizetype from, qsizetype length, Rgb co
             runs.push_back(std::move(run));
         } else {
             if (a > start) runs.push_back({run.text.left(a - start), run.colour, run.bold});
-            runs.push_back({run.text.mid(a - start, b - a), colour, run.bold});
+            runs.push_back({run.text.mid(a - start, b - a), colour, bold.value_or(run.bold)});
             if (b < end) runs.push_back({run.text.mid(b - start), run.colour, run.bold});
         }
         start = end;
@@ -46,14 +47,14 @@ void RichText::add(const QString& text, Rgb colour, bool bold, bool bullet) {
     paragraphs.push_back(std::move(paragraph));
 }
 
-void RichText::colourWord(const QString& word, Rgb colour) {
+void RichText::colourWord(const QString& word, Rgb colour, std::optional<bool> bold) {
     if (word.isEmpty()) return;
     for (RichParagraph& paragraph : paragraphs) {
         const QString text = paragraph.text();
         for (qsizetype at = text.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
              at = text.indexOf(word, at + 1, Qt::CaseInsensitive)) {
             if (WordCharacter(text, at - 1) || WordCharacter(text, at + word.size())) continue;
-            Recolour(paragraph, at, word.size(), colour);
+            Recolour(paragraph, at, word.size(), colour, bold);
         }
     }
 }

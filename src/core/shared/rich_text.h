@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "core/shared/palette.h"
@@ -37,8 +38,8 @@ struct RichText {
     void add(const QString& text, Rgb colour, bool bold, bool bullet);
 
     // Colours every occurrence of `word` that stands as a whole word (no letter or digit on
-    // either side), compared without regard to case; weights are kept.
-    void colourWord(const QString& word, Rgb colour);
+    // either side), compared without regard to case; weights are kept unless `bold` is given.
+    void colourWord(const QString& word, Rgb colour, std::optional<bool> bold = std::nullopt);
 
     friend bool operator==(const RichText&, const RichText&) = default;
 };

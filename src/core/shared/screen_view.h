@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -126,8 +127,30 @@ class ScreenPublisher {
   public:
     const View& view() const { return view_; }
     Changes takeChanges() { return std::exchange(changes_, Changes{}); }
+    // For a widget that is told of changes rather than looking after each call: called when a
+    // handler that runs under a Handler has changed something.
+    void setOnChange(std::function<void()> listener) { onChange_ = std::move(listener); }
 
   protected:
+    // Counts nested handler calls so that the listener hears of the changes once, when the
+    // outermost handler returns.
+    class Handler {
+      public:
+        explicit Handler(ScreenPublisher& publisher) : publisher_(publisher) {
+            ++publisher_.handlerDepth_;
+        }
+        ~Handler() {
+            if (--publisher_.handlerDepth_ == 0 && publisher_.onChange_ &&
+                publisher_.changes_.any())
+                publisher_.onChange_();
+        }
+        Handler(const Handler&) = delete;
+        Handler& operator=(const Handler&) = delete;
+
+      private:
+        ScreenPublisher& publisher_;
+    };
+
     void touch(typename Changes::Part part) { changes_.parts |= part; }
     template <typename Control>
     void setVisible(Control control, bool on) {
@@ -140,6 +163,10 @@ class ScreenPublisher {
 
     View view_;
     Changes changes_;
+
+  private:
+    std::function<void()> onChange_;
+    int handlerDepth_ = 0;
 };
 
 // The name of control c from a screen's table of names, and back.

@@ -1,4 +1,5 @@
 target_sources(velmora_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/bar_chart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/catalogue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cp1252.cpp

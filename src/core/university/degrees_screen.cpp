@@ -7,6 +7,7 @@
 #include "core/shared/shutdown.h"
 #include "core/university/degree_list.h"
 #include "core/university/degree_load.h"
+#include "core/university/degree_statistics.h"
 #include "core/university/degrees_screen_trees.h"
 
 namespace velmora {
@@ -284,6 +285,16 @@ void DegreesScreen::showDetailButtons() {
 void DegreesScreen::botinformacionClick() {
     Handler h(*this);
     setVisible(C::PanelMenu, true);
+}
+
+void DegreesScreen::ButEstadisticasClick() {
+    // Without the statistics screen there is nowhere to go: the screen stays as it is.
+    if (!degreeStatistics_) return;
+    Handler h(*this);
+    setVisible(C::PanelMenu2, false);
+    hideStarMap();
+    changes_.hideScreen = true;
+    degreeStatistics_->show();
 }
 
 void DegreesScreen::MenuMouseMove(C over) {

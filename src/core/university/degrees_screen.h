@@ -16,6 +16,7 @@ namespace velmora {
 
 class AddressOpener;
 class CutOffWindow;
+class DegreeStatistics;
 class Enlace;
 class Shutdown;
 
@@ -118,6 +119,10 @@ public:
 
     // --- Frame and menu -------------------------------------------------------------------
     void botinformacionClick();
+    // The degree statistics screen (created before this one), opened from the information menu:
+    // this screen hides itself and that one shows it again when left.
+    void attachDegreeStatistics(DegreeStatistics* statistics) { degreeStatistics_ = statistics; }
+    void ButEstadisticasClick();
     // The pointer over a menu button or submenu (BotMenuInfo, PanelMenu2, BotMenuArtes,
     // BotMenuUni, BotMenuDobles, BotMenuDepor); any other control counts as the background.
     void MenuMouseMove(DegreesControl over);
@@ -225,6 +230,7 @@ private:
     AddressOpener& opener_;
     StarMap* starMap_ = nullptr;
     CutOffWindow* cutOffWindow_ = nullptr;
+    DegreeStatistics* degreeStatistics_ = nullptr;
     DegreesState state_;
     DegreesView view_;
     DegreesChanges changes_;

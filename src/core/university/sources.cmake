@@ -4,11 +4,13 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/degree_load.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_profile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_readers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/degree_statistics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_tables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen_trees.cpp
   ${CMAKE_CURRENT_LIST_DIR}/requirements.cpp
   ${CMAKE_CURRENT_LIST_DIR}/double_degrees.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vocational_statistics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/where_to_study.cpp
 )

@@ -51,6 +51,21 @@ struct LevelDescription {
     } provinceAlias;
     // The reports print as a text report in "Courier New" at this size; 0: as a list.
     int textReportSize = 0;
+
+    // Choosing a title shows at once the map with the communities that teach it; otherwise the
+    // level shows the map when asked (LevelScreen::showTitleMap).
+    bool titleShowsMap = true;
+    // A click on the list of places does nothing until a province (or, in Catalonia and Madrid,
+    // a comarca, district or zone) has been chosen.
+    bool placeWaitsForChoice = false;
+    // A place's report prints its centres in bold.
+    bool placeReportCentresBold = false;
+    // A title's report: the rule before the centres (`ruleIndent` blanks and `ruleLength` "_"),
+    // whether the heading of the centres is bold, and how a community's heading ends.
+    int ruleIndent = 0;
+    int ruleLength = 34;
+    bool whereToStudyBold = false;
+    std::string_view communityHeadingEnd = "  ***";
 };
 
 // The intermediate screen, TForm3.

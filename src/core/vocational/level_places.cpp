@@ -152,6 +152,9 @@ void LevelScreen::listCommunityCentres() {
 
 void LevelScreen::openPlaceMap(int community) {
     state_.localityMode = false;
+    // A new community: no comarca, district or zone of it is chosen yet.
+    state_.catalanArea = 0;
+    state_.madridZone = 0;
     for (C c : {C::PanelEstrellas, C::mapac, C::mapam, C::listBarcelona, C::BotCerrar})
         setVisible(c, false);
     state_.inCatalonia = description_.areaMaps && community == description_.comarcaCommunity;
@@ -168,6 +171,7 @@ void LevelScreen::openPlaceMap(int community) {
     setVisible(C::ListSelLugFP, !areaMap);
     setVisible(C::mapac, state_.inCatalonia);
     setVisible(C::mapam, state_.inMadrid);
+    showPlaceButtons();
 }
 
 void LevelScreen::mapacClick() {
@@ -212,6 +216,10 @@ void LevelScreen::BotCerrarClick() {
 // --- A place and its centres -------------------------------------------------------------------
 
 void LevelScreen::ListSelLugFPClick(int position) {
+    if (description_.placeWaitsForChoice && (state_.inCatalonia ? state_.catalanArea == 0
+                                             : state_.inMadrid  ? state_.madridZone == 0
+                                                                : position < 0))
+        return;
     Handler h(*this);
     eraseBubble();
     state_.placeSelected = position;
@@ -231,7 +239,7 @@ void LevelScreen::ListSelLugFPClick(int position) {
         if (entry == description_.provinceAlias.entry)
             entry = description_.provinceAlias.searchedAs;
         state_.provinceCode = std::string(ProvinceCode(enlace_.vocational, entry));
-        if (p.count() >= 2 && k >= 1 && k <= p.count())
+        if (k >= 1 && k <= p.count())
             state_.selectionCaption = p.names[static_cast<size_t>(k - 1)];
     } else {
         state_.localityPosition = position + 1;
@@ -335,6 +343,8 @@ void LevelScreen::rejaDblClick(int row) {
     for (C c : {C::ListSelLugFP, C::BotImprimir, C::BotTodoFP, C::mapac, C::mapam, C::listBarcelona,
                 C::BotCerrar, C::PanelEstrellas, C::PanelMapa, C::BotRetrocederFP})
         setVisible(c, false);
+    hidePlaceButtons();
+    changes_.mapClean = true;
     clearGrid();
     for (C c : {C::reja, C::PanelSelec, C::listSelFP, C::PanelSelTit, C::PanelCarSel})
         setVisible(c, true);

@@ -26,9 +26,11 @@ void LevelScreen::BotImprimirClick() {
     if (!state_.byTitle && !state_.byPlace) return;
     // A place's report needs a place: a province open on its localities, a comarca or district,
     // or a zone.
+    const bool noPlace =
+        !state_.localityMode || (description_.placeWaitsForChoice && state_.placeSelected < 0);
     if (state_.byPlace && (state_.inCatalonia ? state_.catalanArea == 0
                            : state_.inMadrid  ? state_.madridZone == 0
-                                              : !state_.localityMode))
+                                              : noPlace))
         return;
     Handler h(*this);
     eraseBubble();
@@ -49,9 +51,10 @@ void LevelScreen::printByTitle() {
     // The title as chosen: the title bar blinks, the report does not.
     state_.printLines.push_back({titleText() + " (" + text(description_.levelText) + ")", {}});
     composeTitleSections();
-    printLine(std::string(34, '_'));
+    printLine(std::string(static_cast<size_t>(description_.ruleIndent), ' ') +
+              std::string(static_cast<size_t>(description_.ruleLength), '_'));
     printLine({});
-    printLine("-" + cp1252::Upper(text(kWhereToStudyText)));
+    printLine("-" + cp1252::Upper(text(kWhereToStudyText)), description_.whereToStudyBold);
     printLine({});
 
     const bool firstPass = !state_.printPicking;
@@ -73,7 +76,7 @@ void LevelScreen::printByTitle() {
         const std::string name =
             line.size() > 2 ? std::string(std::string_view(line).substr(2, kCommunityNameWidth))
                             : std::string();
-        printLine("***  " + cp1252::Upper(name) + "  ***");
+        printLine("***  " + cp1252::Upper(name) + std::string(description_.communityHeadingEnd));
         printLine({});
         for (const ListingRow& row : rows) printLine(row[0] + row[1]);
     }
@@ -87,6 +90,7 @@ void LevelScreen::printByTitle() {
         view_.pickRows.clear();
         touch(LevelChanges::PickRows);
         state_.printPicking = true;
+        printPickingStarted();
         return;
     }
     state_.printPicking = false;
@@ -117,6 +121,8 @@ void LevelScreen::printByPlace() {
         ListingRow& row = state_.printLines[i];
         row[0] = std::string(Bounded(row[0], kPlaceColumn)) + row[1];
         row[1].clear();
+        if (description_.placeReportCentresBold && row[0].starts_with('-'))
+            state_.printBold.push_back(static_cast<int>(i));
     }
     printCollected();
 }
@@ -154,6 +160,7 @@ void LevelScreen::BotAceptarClick() {
     setVisible(C::PanelImp, false);
     view_.pickRows.clear();
     touch(LevelChanges::PickRows);
+    printPickingEnded();
     state_.printCollect = true;
     state_.printLines.clear();
     state_.printBold.clear();

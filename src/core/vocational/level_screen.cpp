@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/menu/courses.h"
 #include "core/menu/menu_texts.h"
 #include "core/shared/cp1252.h"
 #include "core/shared/enlace.h"
@@ -48,7 +49,7 @@ constexpr C kHandControls[] = {
     C::BotTodoFP,  C::botTit2,   C::botLug2,      C::botSalir,
 };
 
-// ImageListIconos: the back item.
+// ImageListIconos: the back item of the family list.
 constexpr int kBackIcon = 43;
 // The group that also lists the last family, and the one that also lists the families of the
 // later catalogue generations.
@@ -370,6 +371,7 @@ void LevelScreen::ListPreFamMouseDown(int position) {
         showGroups();
         setVisible(C::ListTit, false);
         setVisible(C::Labeltitulo, false);
+        groupsShownAgain();
         return;
     }
     if (static_cast<size_t>(position) >= state_.shownHeaders.size()) return;
@@ -433,20 +435,22 @@ void LevelScreen::ChooseTitle(int title, TitleSource source) {
     setCaption(C::PanelSelTit, {});
     setCaption(C::PanelCarSel, Text(titleText()));
     setTextLines({}, TextStyle::Plain);
+    if (description_.titleShowsMap) showTitleMap();
+    state_.blinkCount = 0;
+    setTimer(LevelTimer::Parpadeo, true);
+}
 
+void LevelScreen::showTitleMap() {
     const LineTable& communities = enlace_.degreeTables.communities;
     for (int c = 1; c <= LevelState::kCommunities; ++c)
-        state_.titleCommunities[static_cast<size_t>(c)] =
-            TitleRunsInCommunity(enlace_.vocational, communities, description_.level, c, title);
-
+        state_.titleCommunities[static_cast<size_t>(c)] = TitleRunsInCommunity(
+            enlace_.vocational, communities, description_.level, c, state_.selectedTitle);
     changes_.mapClean = true;
     state_.starStep = 0;
-    state_.blinkCount = 0;
     setVisible(C::PanelEstrellas, true);
     setVisible(C::mapac, false);
     setVisible(C::mapam, false);
     setTimer(LevelTimer::Estrellas, true);
-    setTimer(LevelTimer::Parpadeo, true);
 }
 
 void LevelScreen::tick(LevelTimer timer) {
@@ -471,8 +475,10 @@ void LevelScreen::tick(LevelTimer timer) {
 void LevelScreen::BotRetrocederFPClick() {
     Handler h(*this);
     eraseBubble();
+    goingBack();
     const int provinces = state_.provinces.count();
-    if (state_.localityMode && provinces > 1) {
+    // A level that lists a single province too goes back to it as to one of several.
+    if (state_.localityMode && (provinces > 1 || !description_.singleProvinceOpens)) {
         state_.localityMode = false;
         clearGrid();
         setPlaceLines(state_.provinces.names);
@@ -504,6 +510,7 @@ void LevelScreen::BotRetrocederFPClick() {
 
     if (state_.byPlace) {
         for (C c : {C::ListSelLugFP, C::BotImprimir, C::BotTodoFP}) setVisible(c, false);
+        hidePlaceButtons();
         clearGrid();
         if (mapShown) {  // back to the start screen
             stopStars();
@@ -530,6 +537,7 @@ void LevelScreen::BotRetrocederFPClick() {
     for (C c : {C::reja, C::BotImprimir, C::BotTodoFP, C::listSelFP}) setVisible(c, false);
     hideMaps();
     stopStars();
+    if (mapShown && backToTitleMenu()) return;
     if (mapShown) {  // back to the title choice, as it was left
         if (view_.familyRows.empty()) showGroups();
         const bool familyChosen = !state_.groupsShown && view_.familySelected > 0;

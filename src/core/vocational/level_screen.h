@@ -188,6 +188,19 @@ class LevelScreen {
     // The report of a title: by default every community that teaches it, or the ones picked
     // when that is too long.
     virtual void printByTitle();
+    // The back item of the family list has shown the groups again.
+    virtual void groupsShownAgain() {}
+    // Going back by title from the map: true when the level has returned to a menu of its own
+    // (the map is already hidden and its stars stopped).
+    virtual bool backToTitleMenu() { return false; }
+    // A community's places are listed / the places are left: the level's buttons for a place.
+    virtual void showPlaceButtons() {}
+    virtual void hidePlaceButtons() {}
+    // A title's report waits for the communities to print / they have been picked.
+    virtual void printPickingStarted() {}
+    virtual void printPickingEnded() {}
+    // The back button was pressed, before any of its cases.
+    virtual void goingBack() {}
 
     // --- For the levels ----------------------------------------------------------------------
     void setVisible(LevelControl control, bool on);
@@ -216,6 +229,8 @@ class LevelScreen {
     // Every control hidden but the headings (and the children that follow their panels), the
     // timers stopped: the screen is being left.
     void hideForLeaving();
+    // The map with the communities that teach the chosen title, its stars pulsing.
+    void showTitleMap();
     // Where leaving leads: nowhere more for a sub-screen (the mark is cleared), the assistant
     // when opened from it, else the scene when it is on, else the main menu.
     Leave leaveTarget();

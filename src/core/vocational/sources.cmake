@@ -5,6 +5,7 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/cutoff_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/helicopter_intro.cpp
   ${CMAKE_CURRENT_LIST_DIR}/intermediate_questionnaire.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/higher_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/intermediate_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/level_description.cpp
   ${CMAKE_CURRENT_LIST_DIR}/level_listings.cpp

@@ -279,8 +279,6 @@ void TForm2::apply(const EsoChanges& changes) {
                                   return true;
                           return false;
                       }));
-        for (C c : {C::BotCuestio1, C::BotCuestio2, C::BotCuestio3})
-            control(c)->setToolTip(view.controls.hint[static_cast<size_t>(c)]);
         LabelNom->setFont(ArialFont(view.schoolNamePoints, true));
         ShrinkFontToFit(LabelNom);
         for (QWidget* w : {static_cast<QWidget*>(PanelMenu2), static_cast<QWidget*>(PanelCar),

@@ -144,6 +144,12 @@ QPixmap SharedTiles(const SharedPictures& pictures, const char* slot, QSize size
         key, [&] { return QPixmap::fromImage(Tiled(pictures.picture(slot), size)); });
 }
 
+
+void SetCaption(QWidget* control, const QString& text) {
+    if (auto* button = qobject_cast<QPushButton*>(control)) button->setText(text);
+    if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
+}
+
 void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text) {
     if (auto* list = qobject_cast<QListWidget*>(widget)) {
         list->clear();
@@ -154,7 +160,8 @@ void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>&
         grid->clearContents();
         grid->setRowCount(rows);
         for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < 2; ++c) grid->setItem(r, c, new QTableWidgetItem(text(r, c)));
+            for (int c = 0; c < grid->columnCount(); ++c)
+                grid->setItem(r, c, new QTableWidgetItem(text(r, c)));
     }
 }
 
@@ -186,6 +193,5 @@ Qt::CursorShape ShapeOf(CursorKind kind) {
 QString NameOf(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
-
 
 }  // namespace velmora

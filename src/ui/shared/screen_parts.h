@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QPixmap>
+#include <QWidget>
 #include <QRect>
+#include <QString>
+#include <array>
 #include <functional>
 #include <string_view>
 
@@ -37,7 +40,7 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry);
 QTableWidget* MakeGrid(QWidget* parent, const char* name, QRect geometry, int first, int second,
                        int rowHeight);
 
-// Fills a list (column 0 of each row) or a two-column grid with `rows` rows of
+// Fills a list (column 0 of each row) or a grid (each of its columns) with `rows` rows of
 // `text(row, column)`.
 void FillRows(QWidget* widget, int rows, const std::function<QString(int, int)>& text);
 
@@ -59,6 +62,30 @@ QPixmap SharedTiles(const SharedPictures& pictures, const char* slot, QSize size
 
 // The pointer of a kind.
 Qt::CursorShape ShapeOf(CursorKind kind);
+
+// The caption of a label or a button.
+void SetCaption(QWidget* control, const QString& text);
+// Shows on the controls what the model says of them: caption, hint, pointer, enabled and visible
+// (null for a control the screen does not have). A control for which `ownText` answers true keeps
+// its text, and one for which `ownVisibility` does keeps its visibility (an effect will decide
+// it).
+template <typename Control, int N>
+void ApplyControls(const std::array<QWidget*, static_cast<size_t>(N)>& controls,
+                   const ControlStates<Control, N>& states,
+                   const std::function<bool(Control)>& ownText = {},
+                   const std::function<bool(Control)>& ownVisibility = {}) {
+    for (int i = 0; i < N; ++i) {
+        const auto k = static_cast<size_t>(i);
+        QWidget* w = controls[k];
+        if (!w) continue;
+        const auto which = static_cast<Control>(i);
+        if (!ownText || !ownText(which)) SetCaption(w, states.caption[k]);
+        w->setToolTip(states.hint[k]);
+        w->setEnabled(states.enabled[k]);
+        w->setCursor(ShapeOf(states.cursor[k]));
+        if (!ownVisibility || !ownVisibility(which)) w->setVisible(states.visible[k]);
+    }
+}
 // A control's name as its objectName.
 QString NameOf(std::string_view name);
 

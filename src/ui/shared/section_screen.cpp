@@ -28,9 +28,5 @@ void SectionScreen::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
-void SetCaption(QWidget* control, const QString& text) {
-    if (auto* button = qobject_cast<QPushButton*>(control)) button->setText(text);
-    if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
-}
 
 }  // namespace velmora

@@ -34,8 +34,6 @@ class SectionScreen : public QWidget {
     bool ready_ = false;
 };
 
-// A button's or a label's text; other controls have none.
-void SetCaption(QWidget* control, const QString& text);
 
 // The screen's controls found by their names, in the order of the model's enumeration; a name
 // no child bears gives nullptr.
@@ -49,26 +47,6 @@ std::array<QWidget*, static_cast<size_t>(N)> FindControls(const QWidget* root,
             QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     }
     return controls;
-}
-
-// Shows on the controls what the model says of them: caption, pointer, enabled and visible. A
-// control for which `ownText` answers true keeps its text, and one for which `ownVisibility`
-// does keeps its visibility (an effect will decide it).
-template <typename Control, int N>
-void ApplyControls(const std::array<QWidget*, static_cast<size_t>(N)>& controls,
-                   const ControlStates<Control, N>& states,
-                   const std::function<bool(Control)>& ownText = {},
-                   const std::function<bool(Control)>& ownVisibility = {}) {
-    for (int i = 0; i < N; ++i) {
-        const auto k = static_cast<size_t>(i);
-        QWidget* w = controls[k];
-        if (!w) continue;
-        const auto which = static_cast<Control>(i);
-        if (!ownText || !ownText(which)) SetCaption(w, states.caption[k]);
-        w->setEnabled(states.enabled[k]);
-        w->setCursor(ShapeOf(states.cursor[k]));
-        if (!ownVisibility || !ownVisibility(which)) w->setVisible(states.visible[k]);
-    }
 }
 
 }  // namespace velmora

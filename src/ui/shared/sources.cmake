@@ -1,5 +1,6 @@
 target_sources(velmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/aviso.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bar_chart_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bienvenidaU.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hand_over.cpp

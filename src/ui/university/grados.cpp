@@ -25,6 +25,7 @@
 #include "ui/shared/roll_transition.h"
 #include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
+#include "ui/university/est_grados.h"
 #include "ui/university/grados_cells.h"
 #include "ui/university/grados_layout.h"
 #include "ui/vocational/pasarelaFP.h"
@@ -72,6 +73,11 @@ void TForm1::FormCreate() {
         model_->attachCutOffWindow(&cutOff->model());
         cutOff->setOwner(this);
     }
+    if (auto* statistics = qobject_cast<TFormEstGra*>(
+            platform_.screen ? platform_.screen("TFormEstGra") : nullptr)) {
+        model_->attachDegreeStatistics(&statistics->model());
+        statistics->setOwner(this);
+    }
 
     paintFrame();
     createMenu();
@@ -114,6 +120,7 @@ void TForm1::connectControls() {
     click(BotSal, &DegreesScreen::BotSalClick);
     click(BotMenuDobles, &DegreesScreen::BotMenuDoblesClick);
     click(BotDoblesCar, &DegreesScreen::BotDoblesCarMouseUp);
+    click(ButEstadisticas, &DegreesScreen::ButEstadisticasClick);
     connect(BitBusTit, &QPushButton::clicked, this,
             [this] { model_->BitBusTitClick(EditBusTit->text()); });
     connect(EditBusTit, &QLineEdit::returnPressed, this,

@@ -184,7 +184,6 @@ void TCertifica::apply(const CertificatesChanges& changes) {
     if (changes.has(CertificatesChanges::Controls)) {
         setWindowTitle(view.windowTitle);
         ApplyControls(controls_, view.controls);
-        BotInternet->setToolTip(view.controls.hint[static_cast<size_t>(C::BotInternet)]);
     }
     if (changes.has(CertificatesChanges::Help)) PanelAyuda->refresh();
 }

@@ -42,31 +42,35 @@ struct LevelPlatform {
     std::function<QWidget*(std::string_view)> screen;
 };
 
-// Where a level screen places the controls the levels share, in its client area unless said.
+// Where a level screen places the controls the levels share, in its client area unless said;
+// the intermediate screen's places unless a level moves them. The map sits so that its name
+// panel, 220 pixels below the pointer's map position, comes up just below the pointer; the finer
+// maps take the map's place.
 struct LevelLayout {
-    QRect familyList;  // ListPreFam; its height is the model's
-    QRect titleList;   // ListTit; Labeltitulo sits 25 pixels above it
+    QRect familyList{36, 104, 440, 301};  // ListPreFam; its height is the model's
+    QRect titleList{36, 312, 440, 360};   // ListTit; Labeltitulo sits 25 pixels above it
     int titleRowHeight = 18;
-    QRect mapPanel;  // PanelEstrellas
-    QPoint mapAt;    // `mapa` in the panel
-    QRect mapHelp1;  // LabelSelCom1 and LabelSelCom2 in the panel
-    QRect mapHelp2;
-    QPoint areaMapAt;  // `mapac` and `mapam`, where `mapa` shows on the screen
-    QRect placeList;   // ListSelLugFP
-    QRect districtList;
-    QRect districtClose;
-    QRect printPanel;  // PanelImp, with ListImp and BotAceptar in it
-    QRect printList;
-    QRect printAccept;
-    QRect titleBar;          // PanelCarSel
-    QRect selectionCaption;  // PanelSelTit
-    QRect selection;         // PanelSelec, with listSelFP and reja in it at `selectionContent`
-    QRect selectionContent;
-    std::array<int, 2> gridColumns{};
+    QRect mapPanel{28, 192, 297, 262};  // PanelEstrellas
+    QPoint mapAt{8, 8};                 // `mapa` in the panel
+    QRect mapHelp1{8, 210, 281, 18};    // LabelSelCom1 and LabelSelCom2 in the panel
+    QRect mapHelp2{8, 230, 281, 18};
+    QPoint areaMapAt{36, 200};           // `mapac` and `mapam`, where `mapa` shows on the screen
+    QRect placeList{36, 104, 440, 560};  // ListSelLugFP
+    QRect districtList{36, 426, 281, 206};
+    QRect districtClose{36, 636, 281, 30};
+    QRect printPanel{330, 200, 146, 300};  // PanelImp, with ListImp and BotAceptar in it
+    QRect printList{6, 6, 134, 246};
+    QRect printAccept{6, 258, 134, 34};
+    QRect titleBar{484, 104, 516, 26};          // PanelCarSel
+    QRect selectionCaption{484, 132, 516, 32};  // PanelSelTit
+    // PanelSelec, with listSelFP and reja in it at `selectionContent`.
+    QRect selection{484, 168, 516, 500};
+    QRect selectionContent{4, 4, 508, 492};
+    std::array<int, 2> gridColumns{400, 90};
     int textRowHeight = 17;
-    QRect back;       // BotRetrocederFP
-    QRect print;      // BotImprimir
-    QRect allTitles;  // BotTodoFP
+    QRect back{36, 62, 130, 32};         // BotRetrocederFP
+    QRect print{176, 62, 130, 32};       // BotImprimir
+    QRect allTitles{484, 674, 200, 34};  // BotTodoFP
 };
 
 // The widget the vocational level screens share: the controls of the shared model at the places

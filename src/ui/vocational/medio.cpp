@@ -23,36 +23,6 @@ namespace {
 
 using C = LevelControl;
 
-// The screen's places. The map sits so that its name panel, 220 pixels below the pointer's map
-// position, comes up just below the pointer; the finer maps take the map's place.
-LevelLayout Layout() {
-    LevelLayout l;
-    l.familyList = {36, 104, 440, 301};
-    l.titleList = {36, 312, 440, 360};
-    l.titleRowHeight = 18;
-    l.mapPanel = {28, 192, 297, 262};
-    l.mapAt = {8, 8};
-    l.mapHelp1 = {8, 210, 281, 18};
-    l.mapHelp2 = {8, 230, 281, 18};
-    l.areaMapAt = {36, 200};
-    l.placeList = {36, 104, 440, 560};
-    l.districtList = {36, 426, 281, 206};
-    l.districtClose = {36, 636, 281, 30};
-    l.printPanel = {330, 200, 146, 300};
-    l.printList = {6, 6, 134, 246};
-    l.printAccept = {6, 258, 134, 34};
-    l.titleBar = {484, 104, 516, 26};
-    l.selectionCaption = {484, 132, 516, 32};
-    l.selection = {484, 168, 516, 500};
-    l.selectionContent = {4, 4, 508, 492};
-    l.gridColumns = {400, 90};
-    l.textRowHeight = 17;
-    l.back = {36, 62, 130, 32};
-    l.print = {176, 62, 130, 32};
-    l.allTitles = {484, 674, 200, 34};
-    return l;
-}
-
 constexpr QSize kStartButton{250, 50};
 
 // The questionnaire view's small title list stands 60 pixels below the map, its caption 30
@@ -96,7 +66,7 @@ void TForm3::FormCreate() {
     setObjectName(QStringLiteral("TForm3"));
     // The family groups and every caption first: the lists are made of them.
     intermediate_->FormCreate();
-    createSharedControls(Layout());
+    createSharedControls(LevelLayout{});
 
     auto startButton = [&](const char* name, int button) {
         auto* b = MakeButton(this, name, QRect(HelicopterIntro::Place(button), kStartButton));

@@ -10,10 +10,11 @@
 #include <QTableWidget>
 
 #include "core/shared/display_mode.h"
-#include "ui/shared/screen_parts.h"
 #include "ui/shared/drawing.h"
+#include "ui/shared/hand_over.h"
 #include "ui/shared/look.h"
 #include "ui/shared/qt_display.h"
+#include "ui/shared/screen_parts.h"
 
 namespace velmora {
 namespace {
@@ -216,17 +217,8 @@ void TForm6::apply(const CutOffChanges& changes) {
         PanelCorte->setVisible(view.cutOffPanel);
         PanelPonderacion->setVisible(view.weightingsPanel);
     }
-    if (changes.has(CutOffChanges::Window)) {
-        if (view.visible && isHidden())
-            showWindow();
-        else if (!view.visible && !isHidden() && !closing_)
-            hide();
-    }
-    if (changes.showOwner && owner_) {
-        owner_->show();
-        owner_->raise();
-        owner_->activateWindow();
-    }
+    if (changes.has(CutOffChanges::Window) || changes.showOwner)
+        FollowWindowState(this, owner_, view.visible, closing_, changes.showOwner);
     applying_ = false;
     const CutOffChanges later = model_->takeChanges();
     if (later.any()) apply(later);
@@ -247,17 +239,6 @@ void TForm6::applyCaptions() {
     SetLabel(LabelPondera1, view.labelPondera1);
     SetLabel(LabelUni2, view.labelUni2);
     SetLabel(LabelUnis, view.labelUnis);
-}
-
-void TForm6::showWindow() {
-    // Over the screen that opened it, which hides itself.
-    if (owner_)
-        move(owner_->pos());
-    else
-        CentreOnScreen(this);
-    show();
-    raise();
-    activateWindow();
 }
 
 void TForm6::closeEvent(QCloseEvent* event) {

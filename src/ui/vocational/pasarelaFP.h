@@ -70,7 +70,6 @@ class TForm6 : public QWidget {
     // Shows what the model changed.
     void apply(const CutOffChanges& changes);
     void applyCaptions();
-    void showWindow();
 
     std::unique_ptr<CutOffWindow> model_;
     QPointer<QWidget> owner_;

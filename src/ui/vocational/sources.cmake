@@ -5,4 +5,5 @@ target_sources(velmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/certifiU.cpp
   ${CMAKE_CURRENT_LIST_DIR}/inipro.cpp
   ${CMAKE_CURRENT_LIST_DIR}/medio.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/superior.cpp
 )

@@ -131,23 +131,22 @@ void LevelScreenFixture::load() {
 }
 
 void LevelScreenFixture::create() {
-    screen = std::make_unique<IntermediateScreen>(enlace, printing, sound);
-    screen->FormCreate();
+    screen = createLevel(std::make_unique<IntermediateScreen>(enlace, printing, sound));
 }
 
 void LevelScreenFixture::clickCommunity(int community) {
-    screen->mapaMouseMove(RegionX(RegionMap::Communities, community), 50);
-    screen->mapaClick();
+    level->mapaMouseMove(RegionX(RegionMap::Communities, community), 50);
+    level->mapaClick();
 }
 
 void LevelScreenFixture::clickComarca(int comarca) {
-    screen->mapacMouseMove(RegionX(RegionMap::C, comarca), 50);
-    screen->mapacClick();
+    level->mapacMouseMove(RegionX(RegionMap::C, comarca), 50);
+    level->mapacClick();
 }
 
 void LevelScreenFixture::clickZone(int zone) {
-    screen->mapamMouseMove(RegionX(RegionMap::M, zone), 50);
-    screen->mapamClick();
+    level->mapamMouseMove(RegionX(RegionMap::M, zone), 50);
+    level->mapamClick();
 }
 
 QString LevelScreenFixture::qtext(int n) const {
@@ -156,14 +155,14 @@ QString LevelScreenFixture::qtext(int n) const {
 
 std::vector<std::string> LevelScreenFixture::gridColumn(int column) const {
     std::vector<std::string> out;
-    for (const ListingRow& row : screen->state().gridCells)
+    for (const ListingRow& row : level->state().gridCells)
         out.push_back(row[static_cast<size_t>(column)]);
     return out;
 }
 
 std::vector<std::string> LevelScreenFixture::placeTexts() const {
     std::vector<std::string> out;
-    for (const Cell& cell : screen->view().placeRows) out.push_back(cp1252::Encode(cell.text));
+    for (const Cell& cell : level->view().placeRows) out.push_back(cp1252::Encode(cell.text));
     return out;
 }
 

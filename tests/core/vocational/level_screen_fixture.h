@@ -34,14 +34,21 @@ class LevelFolder : public VocationalFolder {
 // The x of a cell of `region` on the generated maps (y anywhere from 1 to 196).
 int RegionX(RegionMap map, int region);
 
-// The intermediate screen over a LevelFolder, loaded as the start-up loads it, with recording
-// seams.
+// The intermediate screen (or another level's screen) over a LevelFolder, loaded as the start-up
+// loads it, with recording seams.
 class LevelScreenFixture {
   public:
     LevelScreenFixture();
     // The tables as the start-up reads them, then the screen created.
     void load();
     void create();
+    // A level's screen created instead, its FormCreate run.
+    template <typename Screen>
+    std::unique_ptr<Screen> createLevel(std::unique_ptr<Screen> made) {
+        level = made.get();
+        made->FormCreate();
+        return made;
+    }
 
     // The pointer on region r of a map, then a click.
     void clickCommunity(int community);
@@ -62,6 +69,8 @@ class LevelScreenFixture {
     RecordingPrinting printing;
     RecordingSound sound;
     std::unique_ptr<IntermediateScreen> screen;
+    // The screen the helpers above act on.
+    LevelScreen* level = nullptr;
 };
 
 }  // namespace velmora::testing

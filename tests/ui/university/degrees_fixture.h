@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -218,6 +220,14 @@ inline void DoubleClickAt(QWidget* widget, QPoint at) {
 // The centre of row `row` of a grid or list, in its viewport.
 inline QPoint RowCentre(QAbstractItemView* view, int row, int column = 0) {
     return view->visualRect(view->model()->index(row, column)).center();
+}
+
+// A door of the main menu: the figure climbs, the door grows, its screen opens.
+inline void OpenDoor(Tform0& menu, MenuLabel door) {
+    menu.show();
+    ClickAt(menu.label(door), {4, 4});
+    for (int i = 0; i < 20 && menu.TimerPuerta->isActive(); ++i) menu.tick(MenuTimer::Puerta);
+    for (int i = 0; i < 40 && menu.TimerZoom->isActive(); ++i) menu.tick(MenuTimer::Zoom);
 }
 
 }  // namespace velmora::testing

@@ -46,12 +46,7 @@ class DegreesWalkTest : public ::testing::Test, protected DegreesProgram {
     }
 
     // The main menu's university door: the figure climbs, the door grows, the screen opens.
-    void openFromMainMenu() {
-        menu->show();
-        ClickAt(menu->label(MenuLabel::Carreras), {4, 4});
-        for (int i = 0; i < 20 && menu->TimerPuerta->isActive(); ++i) menu->tick(MenuTimer::Puerta);
-        for (int i = 0; i < 40 && menu->TimerZoom->isActive(); ++i) menu->tick(MenuTimer::Zoom);
-    }
+    void openFromMainMenu() { testing::OpenDoor(*menu, MenuLabel::Carreras); }
 
     int rowOfDegree(int degree) const {
         const auto& rows = degrees->model().state().rowDegree;

@@ -46,12 +46,7 @@ class IntermediateProgram : public BundledProgram {
     }
 
     // The main menu's door 5: the figure climbs, the door grows, the screen opens.
-    void openFromMainMenu() {
-        menu->show();
-        ClickAt(menu->label(MenuLabel::FPM), {4, 4});
-        for (int i = 0; i < 20 && menu->TimerPuerta->isActive(); ++i) menu->tick(MenuTimer::Puerta);
-        for (int i = 0; i < 40 && menu->TimerZoom->isActive(); ++i) menu->tick(MenuTimer::Zoom);
-    }
+    void openFromMainMenu() { OpenDoor(*menu, MenuLabel::FPM); }
 
     // A pixel of `region` on one of the screen's maps; none: (-1, -1).
     QPoint pixelOf(RegionMap map, int region) const {

@@ -16,6 +16,7 @@
 #include "core/vocational/level_listings.h"
 #include "core/vocational/vocational_queries.h"
 #include "ui/shared/region_map_view.h"
+#include "ui/vocational/level_places_fixture.h"
 #include "ui/vocational/medio_fixture.h"
 
 namespace velmora {
@@ -24,7 +25,6 @@ namespace {
 using C = LevelControl;
 using T = HelicopterIntro::Timer;
 using testing::ClickAt;
-using testing::DoubleClickAt;
 using testing::RowCentre;
 
 constexpr int kCatalonia = 9;
@@ -67,39 +67,7 @@ class MedioWalkTest : public ::testing::TestWithParam<int>, protected testing::I
         return item ? item->text() : QString();
     }
 
-    // The places of the bundled data the walk goes to, found in its tables.
-    // A comarca (not the Barcelones) with centres teaching a GM title.
-    int comarcaWithCentres() const {
-        for (int m = 1; m <= ComarcaTable::kComarcas; ++m) {
-            if (m == kBarcelones) continue;
-            const std::string& code = tables().comarcas.entries[static_cast<size_t>(m)].code;
-            for (int c : CentresOfArea(tables().areaCodesCat, tables().centreLists[3].count, code))
-                if (tables().offersGM[3].at(c, 0) > 0 && pixelOf(RegionMap::C, m).x() >= 0)
-                    return m;
-        }
-        return 0;
-    }
-    // A district row of listBarcelona with centres teaching a GM title.
-    int districtWithCentres() const {
-        const ComarcaTable& t = tables().comarcas;
-        for (int e = ComarcaTable::kComarcas + 1; e <= t.count; ++e)
-            for (int c : CentresOfArea(tables().areaCodesCat, tables().centreLists[3].count,
-                                       t.entries[static_cast<size_t>(e)].code))
-                if (tables().offersGM[3].at(c, 0) > 0) return e - ComarcaTable::kComarcas - 1;
-        return -1;
-    }
-    int zoneWithCentres() const {
-        const MadridZoneTable& z = tables().madridZones;
-        for (int zone = 1; zone <= MadridZoneTable::kZones; ++zone) {
-            const auto& lines = z.zoneLines[static_cast<size_t>(zone)];
-            if (lines.empty()) continue;
-            for (int c : CentresOfArea(tables().areaCodesMadrid, tables().centreLists[1].count,
-                                       z.entries[static_cast<size_t>(lines.front())].code))
-                if (tables().offersGM[1].at(c, 0) > 0 && pixelOf(RegionMap::M, zone).x() >= 0)
-                    return zone;
-        }
-        return 0;
-    }
+    testing::LevelPlaces places{*enlace, Level::Intermediate};
 };
 
 TEST_P(MedioWalkTest, FromDoorFiveThroughEveryPathAndBackToTheMainMenu) {
@@ -210,7 +178,7 @@ TEST_P(MedioWalkTest, FromDoorFiveThroughEveryPathAndBackToTheMainMenu) {
     clickCommunity(kCatalonia);
     ASSERT_TRUE(s.mapac->isVisible());
     EXPECT_FALSE(s.PanelEstrellas->isVisible());
-    const int comarca = comarcaWithCentres();
+    const int comarca = places.comarca();
     ASSERT_GT(comarca, 0);
     click(s.mapac, RegionMap::C, comarca);
     ASSERT_GT(gridRows(), 0);
@@ -222,7 +190,7 @@ TEST_P(MedioWalkTest, FromDoorFiveThroughEveryPathAndBackToTheMainMenu) {
     click(s.mapac, RegionMap::C, kBarcelones);
     ASSERT_TRUE(s.listBarcelona->isVisible());
     shot("14-districts");
-    const int district = districtWithCentres();
+    const int district = places.district();
     ASSERT_GE(district, 0);
     ClickAt(s.listBarcelona->viewport(), RowCentre(s.listBarcelona, district));
     EXPECT_GT(gridRows(), 0);
@@ -235,7 +203,7 @@ TEST_P(MedioWalkTest, FromDoorFiveThroughEveryPathAndBackToTheMainMenu) {
     ASSERT_TRUE(s.PanelEstrellas->isVisible());
     clickCommunity(kMadrid);
     ASSERT_TRUE(s.mapam->isVisible());
-    const int zone = zoneWithCentres();
+    const int zone = places.zone();
     ASSERT_GT(zone, 0);
     click(s.mapam, RegionMap::M, zone);
     EXPECT_GT(gridRows(), 0);
@@ -245,29 +213,7 @@ TEST_P(MedioWalkTest, FromDoorFiveThroughEveryPathAndBackToTheMainMenu) {
     // A community of several provinces: a province's localities, then a locality's centres.
     s.BotRetrocederFP->click();
     // The province with the most localities, outside Catalonia and Madrid.
-    int province = -1;
-    int many = 0;
-    size_t most = 0;
-    for (int c = 1; c <= 19; ++c) {
-        if (c == kCatalonia || c == kMadrid) continue;
-        const CommunityProvinces p = ProvincesOfCommunity(enlace->degreeTables.communities, c);
-        if (p.count() < 2) continue;
-        for (int k = 0; k < p.count(); ++k) {
-            const std::string_view code = ProvinceCode(tables(), p.firstCode + k);
-            const int list = ListOfCode(code);
-            if (list == 0) continue;
-            const std::vector<int> centres =
-                CentresOfProvince(tables(), Level::Intermediate, list, code[1], false);
-            const size_t count = LocalitiesOf(tables().centreList(Level::Intermediate, list),
-                                              centres, IsWideProvince(Level::Intermediate, code))
-                                     .names.size();
-            if (count > most) {
-                most = count;
-                many = c;
-                province = k;
-            }
-        }
-    }
+    const auto [many, province] = places.provinceWithMostLocalities();
     ASSERT_GT(many, 0);
     clickCommunity(many);
     ASSERT_TRUE(s.ListSelLugFP->isVisible());
@@ -302,13 +248,8 @@ TEST_P(MedioWalkTest, FromDoorFiveThroughEveryPathAndBackToTheMainMenu) {
     shot("20-all-titles");
 
     // A double click on a GM title row opens that title.
-    const auto& rowTitles = state().gridTitles;
-    const auto gm = std::find_if(rowTitles.begin(), rowTitles.end(), [](int t) { return t > 0; });
-    ASSERT_NE(gm, rowTitles.end());
-    const int row = static_cast<int>(gm - rowTitles.begin());
-    const int picked = *gm;
-    s.reja->scrollToItem(s.reja->item(row, 0));
-    DoubleClickAt(s.reja->viewport(), RowCentre(s.reja, row));
+    const int picked = testing::DoubleClickFirstTitleRow(s.reja, state().gridTitles);
+    ASSERT_GT(picked, 0);
     EXPECT_EQ(state().selectedTitle, picked);
     EXPECT_TRUE(state().byTitle);
     EXPECT_TRUE(s.PanelEstrellas->isVisible());
