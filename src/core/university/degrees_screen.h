@@ -8,6 +8,7 @@
 #include "core/guidance/star_map.h"
 #include "core/shared/rich_text.h"
 #include "core/shared/section_back.h"
+#include "core/university/arts.h"
 #include "core/university/degrees_screen_view.h"
 #include "core/university/double_degrees.h"
 #include "core/university/title_search.h"
@@ -76,6 +77,11 @@ struct DegreesState {
     std::vector<std::string> printLines;
     int whereToStudyStart = 0;  // index in printLines of the where-to-study section
     int requirementsStart = 0;  // index in printLines of the requirements section
+
+    // Artistic studies: the open kind's file, and the plastic-arts specialities (ArtSpecialities)
+    // once listed.
+    ArtsFile artsFile;
+    std::vector<std::string> artSpecialities;
 };
 
 // The model of the degrees screen TForm1: its menu, the degree browser (branches, the grouped
@@ -179,6 +185,21 @@ public:
     void BotCorteMouseUp();
     void BotPondeMouseUp();
 
+    // --- Artistic studies (arts.cpp) ------------------------------------------------------
+    void BotArtesPlasClick();
+    void BotMusicaClick();
+    void BotDanzaClick();
+    void BotDramaticoClick();
+    void BotArtesTitClick();
+    void BotArtesEspClick();
+    void BotArtesLugClick();
+    // A double click on ListSel row `row`: a web address of the arts lists opens.
+    void ListSelDblClick(int row);
+    // The pointer over ListSel: in the arts lists its hint is offered only where rows link.
+    void ListSelMouseMove();
+
+
+
 private:
     // Counts nested handler calls so that the listener hears of the changes once, when the
     // outermost handler returns.
@@ -220,6 +241,13 @@ private:
     void doublesListClick(int row);
     // GridNotas with the double degrees of the current degree in community c (0: every one).
     void showDoublesOfCurrentDegree(int community);
+
+    void openArts(ArtsKind kind);
+    ArtsKind artsKind() const;
+    // Row s of the plastic-arts specialities: the places that teach it.
+    void plasticSpecialityClick(int row);
+    // Community c on the map in plastic-arts mode: its places and their specialities.
+    void plasticArtsMapClick(int community);
 
     Enlace& enlace_;
     AddressOpener& opener_;

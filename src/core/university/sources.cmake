@@ -1,4 +1,5 @@
 target_sources(velmora_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/arts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_load.cpp

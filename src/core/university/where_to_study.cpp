@@ -246,7 +246,10 @@ void DegreesScreen::mapaClick() {
     state_.clickedCommunity = c;
     setVisible(C::PanelMapa, false);
 
-    if (state_.plasticArtsMode) return;  // the arts view lists its own places
+    if (state_.plasticArtsMode) {
+        plasticArtsMapClick(c);
+        return;
+    }
     if (state_.degreeMode) {
         state_.placeOfRow = PlacesOfCommunity(tables, c);
         if (state_.placeOfRow.empty()) {
@@ -287,6 +290,10 @@ void DegreesScreen::ListComunidadClick(int row) {
     if (row < 0 || static_cast<size_t>(row) >= state_.communityLines.size()) return;
     if (state_.doublesMode && state_.degreeListMode) {
         doublesListClick(row);
+        return;
+    }
+    if (state_.plasticArtsMode) {
+        plasticSpecialityClick(row);
         return;
     }
     if (!state_.degreeMode || state_.degreeListMode) return;  // the other lists have their views
@@ -352,6 +359,7 @@ void DegreesScreen::BotRetrocederClick() {
         view_.detailLowered = false;
         touch(DegreesChanges::Layout);
     }
+    bool leftArts = false;
     if (state_.artsMode) {
         state_.artsMode = state_.plasticArtsMode = state_.musicMode = state_.danceMode =
             state_.dramaMode = false;
@@ -360,6 +368,10 @@ void DegreesScreen::BotRetrocederClick() {
             setVisible(c, false);
         setSelLines({});
         for (C c : detailPanels) setVisible(c, false);
+        // Every arts view goes back to the menu it was opened from, whichever list or the map
+        // it ended on.
+        setVisible(C::PanelEstrellas, false);
+        leftArts = true;
     }
 
     if (state_.degreeMode) {
@@ -397,6 +409,8 @@ void DegreesScreen::BotRetrocederClick() {
     } else if (state_.otherStudiesMode) {
         state_.otherStudiesMode = false;
         setVisible(C::ListComunidad, false);
+        setVisible(C::PanelMenu, true);
+    } else if (leftArts) {
         setVisible(C::PanelMenu, true);
     } else if (isVisible(C::PanelEstrellas)) {
         setVisible(C::PanelEstrellas, false);

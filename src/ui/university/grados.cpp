@@ -114,6 +114,17 @@ void TForm1::connectControls() {
     click(BotSal, &DegreesScreen::BotSalClick);
     click(BotMenuDobles, &DegreesScreen::BotMenuDoblesClick);
     click(BotDoblesCar, &DegreesScreen::BotDoblesCarMouseUp);
+    click(BotArtesPlas, &DegreesScreen::BotArtesPlasClick);
+    click(BotMusica, &DegreesScreen::BotMusicaClick);
+    click(BotDanza, &DegreesScreen::BotDanzaClick);
+    click(BotDramatico, &DegreesScreen::BotDramaticoClick);
+    click(BotArtesTit, &DegreesScreen::BotArtesTitClick);
+    click(BotArtesEsp, &DegreesScreen::BotArtesEspClick);
+    click(BotArtesLug, &DegreesScreen::BotArtesLugClick);
+    connect(ListSel, &QListWidget::doubleClicked, this,
+            [this](const QModelIndex& index) { model_->ListSelDblClick(index.row()); });
+    ListSel->viewport()->setMouseTracking(true);
+    ListSel->viewport()->installEventFilter(this);
     connect(BitBusTit, &QPushButton::clicked, this,
             [this] { model_->BitBusTitClick(EditBusTit->text()); });
     connect(EditBusTit, &QLineEdit::returnPressed, this,
@@ -344,6 +355,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         } else if (type == QEvent::Leave) {
             model_->listgradosMouseMove(-1);
         }
+        return QWidget::eventFilter(watched, event);
+    }
+    if (watched == ListSel->viewport() && type == QEvent::MouseMove) {
+        model_->ListSelMouseMove();
         return QWidget::eventFilter(watched, event);
     }
     if (watched == mapa && type == QEvent::MouseMove) {

@@ -51,6 +51,14 @@ class DegreesScreenFixture {
         return *screen;
     }
 
+    // Loads the tables and shows the screen's menu, its changes taken.
+    DegreesScreen& openMenu() {
+        DegreesScreen& s = load();
+        s.botinformacionClick();
+        s.takeChanges();
+        return s;
+    }
+
     // Writes `count` degrees "Grado 01".. of the given branches (cycled), all offered at place 1
     // with a mark of 50 + k, none in a group and without double degrees.
     void degreesAtOnePlace(int count, const std::vector<int>& branches) {

@@ -1,4 +1,6 @@
 target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/arts_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/arts_view_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bundled_degree_data_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bundled_degrees_screen_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_check_test.cpp
