@@ -261,6 +261,12 @@ void DegreesScreen::setListSel2(RichText text) {
     touch(DegreesChanges::ListSel2Text);
 }
 
+void DegreesScreen::setRichSalidasPlace(RichSalidasPlace place) {
+    if (view_.richSalidasPlace == place) return;
+    view_.richSalidasPlace = place;
+    touch(DegreesChanges::Layout);
+}
+
 void DegreesScreen::scroll(C control, int topRow, bool clearSelection) {
     changes_.scrolls.push_back({control, topRow, clearSelection});
 }
@@ -330,11 +336,11 @@ bool DegreesScreen::FormCloseQuery(Shutdown& shutdown) {
 
 void DegreesScreen::BotMenuGradosClick() {
     Handler h(*this);
-    if (!view_.detailLowered || !view_.richSalidasAtMaster) {
+    if (!view_.detailLowered) {
         view_.detailLowered = true;
-        view_.richSalidasAtMaster = true;
         touch(DegreesChanges::Layout);
     }
+    setRichSalidasPlace(RichSalidasPlace::AtMaster);
     state_.degreeMode = true;
     state_.degreeListMode = true;
     setVisible(C::PanelMenu, false);

@@ -62,8 +62,8 @@ struct DegreesState {
     int doublesCommunity = 0;
 
     // The texts behind the lists, as bytes.
-    std::vector<std::string> selLines;        // ListSel
-    std::vector<std::string> communityLines;  // ListComunidad
+    std::vector<std::string> selLines;                  // ListSel
+    std::vector<std::string> communityLines;            // ListComunidad
     std::vector<std::array<std::string, 2>> gridCells;  // GridNotas
 
     // Double degrees: the degree of each row of ListComunidad in the list of degrees with double
@@ -82,6 +82,13 @@ struct DegreesState {
     // once listed.
     ArtsFile artsFile;
     std::vector<std::string> artSpecialities;
+    // Other studies: the entry whose page ListSel shows (0: none).
+    int otherStudyShown = 0;
+    // "master.txt" as last read.
+    std::vector<std::string> mastersLines;
+    // Where RichSalidas stood before the masters text moved it; leaving the text puts it back
+    // for the profile view.
+    RichSalidasPlace richSalidasBeforeMasters = RichSalidasPlace::Design;
 };
 
 // The model of the degrees screen TForm1: its menu, the degree browser (branches, the grouped
@@ -89,7 +96,7 @@ struct DegreesState {
 // Handlers are named as the screen's events; after each one the widget takes the changes and
 // redraws what they name.
 class DegreesScreen final : public StarMapHost {
-public:
+  public:
     // Where BotMenuRetro leads: the rule every section screen's back path follows.
     using Leave = LeaveTo;
 
@@ -198,13 +205,20 @@ public:
     // The pointer over ListSel: in the arts lists its hint is offered only where rows link.
     void ListSelMouseMove();
 
+    // --- Other studies, masters and information pages (other_studies.cpp) ------------------
+    void BotMenuDeporClick();
+    // The page of other study `block` (1..50) in ListSel.
+    void ShowOtherStudyBlock(int block);
+    void BotMasterClick();
+    void LabelMaster2MouseUp();
+    void botinfo2Click();
+    void botinfo3Click();
 
-
-private:
+  private:
     // Counts nested handler calls so that the listener hears of the changes once, when the
     // outermost handler returns.
     class Handler {
-    public:
+      public:
         explicit Handler(DegreesScreen& screen) : screen_(screen) { ++screen_.handlerDepth_; }
         ~Handler() {
             if (--screen_.handlerDepth_ > 0) return;
@@ -214,7 +228,7 @@ private:
         Handler(const Handler&) = delete;
         Handler& operator=(const Handler&) = delete;
 
-    private:
+      private:
         DegreesScreen& screen_;
     };
 
@@ -248,6 +262,9 @@ private:
     void plasticSpecialityClick(int row);
     // Community c on the map in plastic-arts mode: its places and their specialities.
     void plasticArtsMapClick(int community);
+    // A row of the list of other studies.
+    void otherStudiesClick(int row);
+    void setRichSalidasPlace(RichSalidasPlace place);
 
     Enlace& enlace_;
     AddressOpener& opener_;

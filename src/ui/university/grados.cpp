@@ -121,6 +121,10 @@ void TForm1::connectControls() {
     click(BotArtesTit, &DegreesScreen::BotArtesTitClick);
     click(BotArtesEsp, &DegreesScreen::BotArtesEspClick);
     click(BotArtesLug, &DegreesScreen::BotArtesLugClick);
+    click(BotMenuDepor, &DegreesScreen::BotMenuDeporClick);
+    click(BotMaster, &DegreesScreen::BotMasterClick);
+    click(botinfo2, &DegreesScreen::botinfo2Click);
+    click(botinfo3, &DegreesScreen::botinfo3Click);
     connect(ListSel, &QListWidget::doubleClicked, this,
             [this](const QModelIndex& index) { model_->ListSelDblClick(index.row()); });
     ListSel->viewport()->setMouseTracking(true);
@@ -283,7 +287,18 @@ void TForm1::applyLayout() {
     PanelSelTit->setGeometry(Lowered(kPanelSelTit, view.detailLowered));
     PanelSel->setGeometry(Lowered(kPanelSel, view.detailLowered));
     QRect rich = GridNotas->geometry();
-    if (view.richSalidasAtMaster) rich.moveTop(LabelMaster->y());
+    switch (view.richSalidasPlace) {
+        case RichSalidasPlace::Design:
+            break;
+        case RichSalidasPlace::AtMaster:
+            rich.moveTop(LabelMaster->y());
+            break;
+        case RichSalidasPlace::BelowMaster2:
+            // The masters text has the panel to itself: no detail button shows below it.
+            rich.setTop(LabelMaster2->geometry().bottom() + 1 + 5);
+            rich.setBottom(PanelSel->height() - 1 - rich.left());
+            break;
+    }
     RichSalidas->setGeometry(rich);
 }
 
@@ -359,6 +374,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == ListSel->viewport() && type == QEvent::MouseMove) {
         model_->ListSelMouseMove();
+        return QWidget::eventFilter(watched, event);
+    }
+    if (watched == LabelMaster2 && type == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        LabelMaster2->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        model_->LabelMaster2MouseUp();
         return QWidget::eventFilter(watched, event);
     }
     if (watched == mapa && type == QEvent::MouseMove) {

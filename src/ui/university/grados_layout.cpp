@@ -180,6 +180,13 @@ void TForm1::createDetail() {
     LabelMaster = MakeLabel(PanelSel, "LabelMaster", QRect(10, 10, content.width(), 20));
     LabelMaster->setFont(ArialFont(10, true));
     LabelMaster2 = MakeLabel(PanelSel, "LabelMaster2", QRect(10, 32, content.width(), 20));
+    // The address of the register of degrees reads as a link.
+    QFont link = ArialFont(10);
+    link.setUnderline(true);
+    LabelMaster2->setFont(link);
+    Paint(LabelMaster2, PaletteColour::PaleBlue, PaletteColour::Blue);
+    LabelMaster2->setAutoFillBackground(false);
+    LabelMaster2->installEventFilter(this);
     for (QWidget* w : {static_cast<QWidget*>(ListSel), static_cast<QWidget*>(listSel2),
                        static_cast<QWidget*>(RichSalidas), static_cast<QWidget*>(GridNotas),
                        static_cast<QWidget*>(LabelMaster), static_cast<QWidget*>(LabelMaster2)})
