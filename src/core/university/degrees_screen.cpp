@@ -65,8 +65,8 @@ std::optional<DegreesControl> ControlNamed(std::string_view name) {
     return std::nullopt;
 }
 
-DegreesScreen::DegreesScreen(Enlace& enlace, AddressOpener& opener)
-    : enlace_(enlace), opener_(opener) {
+DegreesScreen::DegreesScreen(Enlace& enlace, AddressOpener& opener, Printing& printing)
+    : enlace_(enlace), opener_(opener), printing_(printing) {
     view_.visible.fill(true);
     for (C control : kHiddenAtStart) view_.visible[Index(control)] = false;
     view_.cursor.fill(CursorKind::Default);

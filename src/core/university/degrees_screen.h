@@ -16,6 +16,7 @@
 namespace velmora {
 
 class AddressOpener;
+class Printing;
 class CutOffWindow;
 class Enlace;
 class Shutdown;
@@ -107,7 +108,7 @@ class DegreesScreen final : public StarMapHost {
     static constexpr int kTransitionMs = 1000;
     static constexpr int kHintPauseMs = 5000;  // how long hints stay
 
-    DegreesScreen(Enlace& enlace, AddressOpener& opener);
+    DegreesScreen(Enlace& enlace, AddressOpener& opener, Printing& printing);
     ~DegreesScreen() override;
 
     // FormCreate: loads the degree tables (LoadDegreeData, through RunSetUp) and sets every
@@ -214,6 +215,12 @@ class DegreesScreen final : public StarMapHost {
     void botinfo2Click();
     void botinfo3Click();
 
+    // --- Printing (degrees_printing.cpp) -------------------------------------------------------
+    // The full report of the current degree, or the whole content of the open arts kind.
+    void BotImprimirNClick();
+    // What the list and grid show; `selectedRow` is the selected row of ListComunidad (-1: none).
+    void BotImprimirClick(int selectedRow);
+
   private:
     // Counts nested handler calls so that the listener hears of the changes once, when the
     // outermost handler returns.
@@ -265,9 +272,15 @@ class DegreesScreen final : public StarMapHost {
     // A row of the list of other studies.
     void otherStudiesClick(int row);
     void setRichSalidasPlace(RichSalidasPlace place);
+    enum class ReportShape { List, Proportional10, Proportional12, Monospaced10 };
+    // Puts `title` and `lines` (bold where `bold` says) in the shared buffer and prints them.
+    void printReport(std::string_view title, const std::vector<std::string>& lines,
+                     const std::vector<bool>& bold, ReportShape shape);
+    void printArts();
 
     Enlace& enlace_;
     AddressOpener& opener_;
+    Printing& printing_;
     StarMap* starMap_ = nullptr;
     CutOffWindow* cutOffWindow_ = nullptr;
     DegreesState state_;

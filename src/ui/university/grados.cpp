@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -47,7 +48,8 @@ QRect Lowered(QRect design, bool lowered) {
 TForm1::TForm1(DegreesPlatform platform, QWidget* parent)
     : QWidget(parent),
       platform_(std::move(platform)),
-      model_(std::make_unique<DegreesScreen>(platform_.enlace, platform_.opener)) {
+      model_(
+          std::make_unique<DegreesScreen>(platform_.enlace, platform_.opener, platform_.printing)) {
     FormCreate();
 }
 
@@ -125,6 +127,11 @@ void TForm1::connectControls() {
     click(BotMaster, &DegreesScreen::BotMasterClick);
     click(botinfo2, &DegreesScreen::botinfo2Click);
     click(botinfo3, &DegreesScreen::botinfo3Click);
+    click(BotImprimirN, &DegreesScreen::BotImprimirNClick);
+    connect(BotImprimir, &QPushButton::clicked, this, [this] {
+        const bool selected = ListComunidad->selectionModel()->hasSelection();
+        model_->BotImprimirClick(selected ? ListComunidad->currentRow() : -1);
+    });
     connect(ListSel, &QListWidget::doubleClicked, this,
             [this](const QModelIndex& index) { model_->ListSelDblClick(index.row()); });
     ListSel->viewport()->setMouseTracking(true);

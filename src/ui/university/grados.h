@@ -23,6 +23,7 @@ class QTreeWidgetItem;
 namespace velmora {
 
 class AddressOpener;
+class Printing;
 class Enlace;
 class RegionMapView;
 class ShadowLabel;
@@ -36,6 +37,7 @@ struct DegreesPlatform {
     const SharedPictures& pictures;
     Shutdown& shutdown;
     AddressOpener& opener;
+    Printing& printing;
     // The star map window that accompanies the where-to-study view (created before this screen).
     TForm7* starMap = nullptr;
     // The screens created so far, by class name: where leaving this screen leads.

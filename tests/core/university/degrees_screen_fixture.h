@@ -11,6 +11,7 @@
 #include "core/university/degrees_screen.h"
 #include "support/recording_messages.h"
 #include "support/recording_opener.h"
+#include "support/recording_printing.h"
 #include "support/test_texts.h"
 
 namespace velmora::testing {
@@ -44,7 +45,7 @@ class DegreesScreenFixture {
 
     // Loads the tables and creates the screen with its star map.
     DegreesScreen& load() {
-        screen = std::make_unique<DegreesScreen>(enlace, opener);
+        screen = std::make_unique<DegreesScreen>(enlace, opener, printing);
         created = screen->FormCreate();
         screen->attachStarMap(&starMap);
         screen->takeChanges();
@@ -92,6 +93,7 @@ class DegreesScreenFixture {
     RecordingMessages messages;
     Enlace enlace{messages, DataPaths::ForDataFolder(folder.path())};
     RecordingOpener opener;
+    RecordingPrinting printing;
     StarMap starMap{enlace};
     std::unique_ptr<DegreesScreen> screen;
     bool created = false;
