@@ -9,6 +9,7 @@
 #include "core/shared/rich_text.h"
 #include "core/shared/section_back.h"
 #include "core/university/arts.h"
+#include "core/university/degree_diagram.h"
 #include "core/university/degrees_screen_view.h"
 #include "core/university/double_degrees.h"
 #include "core/university/title_search.h"
@@ -213,6 +214,13 @@ class DegreesScreen final : public StarMapHost {
     void BotMasterClick();
     void LabelMaster2MouseUp();
     void botinfo2Click();
+    // The diagram of the structure of degrees in PanelGradosT, over the whole window.
+    void botinfo1Click();
+    void TimergradoTimer();
+    void TimerfraseTimer();
+    void BotAvanzaClick();
+    void BotAcabarGClick();
+    const DegreeDiagram& diagram() const { return diagram_; }
     void botinfo3Click();
 
     // --- Printing (degrees_printing.cpp) -------------------------------------------------------
@@ -281,6 +289,7 @@ class DegreesScreen final : public StarMapHost {
     Enlace& enlace_;
     AddressOpener& opener_;
     Printing& printing_;
+    DegreeDiagram diagram_;
     StarMap* starMap_ = nullptr;
     CutOffWindow* cutOffWindow_ = nullptr;
     DegreesState state_;

@@ -163,6 +163,7 @@ struct DegreesChanges : ScreenRequests<DegreesControl> {
         GroupingItems = 1u << 13,
         RichSalidasText = 1u << 14,
         ListSel2Text = 1u << 15,
+        Diagram = 1u << 16,  // the degree-structure diagram (DegreesScreen::diagram())
     };
     unsigned parts = 0;
 

@@ -245,6 +245,39 @@ void DegreesScreen::LabelMaster2MouseUp() {
     opener_.open(Address(kRegisteredDegrees, kRegisteredDegreesPath));
 }
 
+void DegreesScreen::botinfo1Click() {
+    Handler h(*this);
+    setVisible(C::PanelMenu2, false);
+    diagram_.Start(enlace_.texts);
+    setVisible(C::PanelGradosT, true);
+    touch(DegreesChanges::Diagram);
+}
+
+void DegreesScreen::TimergradoTimer() {
+    Handler h(*this);
+    diagram_.TimergradoTimer();
+    touch(DegreesChanges::Diagram);
+}
+
+void DegreesScreen::TimerfraseTimer() {
+    Handler h(*this);
+    diagram_.TimerfraseTimer();
+    touch(DegreesChanges::Diagram);
+}
+
+void DegreesScreen::BotAvanzaClick() {
+    Handler h(*this);
+    diagram_.BotAvanzaClick();
+    touch(DegreesChanges::Diagram);
+}
+
+void DegreesScreen::BotAcabarGClick() {
+    Handler h(*this);
+    diagram_.BotAcabarGClick();
+    setVisible(C::PanelGradosT, false);
+    touch(DegreesChanges::Diagram);
+}
+
 void DegreesScreen::botinfo2Click() {
     Handler h(*this);
     opener_.open(Address(kProgramSite, kUniversityPage));

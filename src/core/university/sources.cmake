@@ -9,6 +9,7 @@ target_sources(velmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen_trees.cpp
   ${CMAKE_CURRENT_LIST_DIR}/requirements.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/degree_diagram.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_printing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/double_degrees.cpp
   ${CMAKE_CURRENT_LIST_DIR}/other_studies.cpp

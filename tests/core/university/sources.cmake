@@ -8,6 +8,7 @@ target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/degree_load_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_profile_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_readers_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/degree_diagram_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_printing_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/other_studies_test.cpp
