@@ -14,6 +14,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
+class QToolButton;
 class QWidget;
 
 namespace velmora {
@@ -51,10 +52,13 @@ ShadowLabel* MakeSchoolLabel(QWidget* parent);
 // side strips over it.
 QPixmap SectionFrame(const SharedPictures& pictures);
 
+// A button showing the fat arrow of PaintArrow: the arrows that walk the steps of a diagram,
+// greyed while they cannot go further.
+QToolButton* ArrowButton(const QString& name, const QRect& rect, bool pointsLeft, QWidget* parent);
+
 // The pointer of a kind.
 Qt::CursorShape ShapeOf(CursorKind kind);
 // A control's name as its objectName.
 QString NameOf(std::string_view name);
-
 
 }  // namespace velmora

@@ -26,6 +26,7 @@
 #include "ui/shared/roll_transition.h"
 #include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
+#include "ui/university/degree_diagram_panel.h"
 #include "ui/university/grados_cells.h"
 #include "ui/university/grados_layout.h"
 #include "ui/vocational/pasarelaFP.h"
@@ -125,6 +126,7 @@ void TForm1::connectControls() {
     click(BotArtesLug, &DegreesScreen::BotArtesLugClick);
     click(BotMenuDepor, &DegreesScreen::BotMenuDeporClick);
     click(BotMaster, &DegreesScreen::BotMasterClick);
+    click(botinfo1, &DegreesScreen::botinfo1Click);
     click(botinfo2, &DegreesScreen::botinfo2Click);
     click(botinfo3, &DegreesScreen::botinfo3Click);
     click(BotImprimirN, &DegreesScreen::BotImprimirNClick);
@@ -207,6 +209,11 @@ void TForm1::apply(const DegreesChanges& changes) {
         PanelMapa->setText(view.mapPanelText);
     }
     if (changes.has(DegreesChanges::Visibility)) applyVisibility();
+    if (changes.has(DegreesChanges::Diagram) || changes.has(DegreesChanges::Visibility)) {
+        const bool shown = view.visible[static_cast<size_t>(DegreesControl::PanelGradosT)];
+        PanelGradosT->apply(model_->diagram(), shown);
+        if (shown) PanelGradosT->raise();
+    }
     if (changes.repaintTree) {
         for (QTreeWidgetItemIterator it(Tree); *it; ++it) {
             const int node = (*it)->data(0, kNodeRole).toInt();

@@ -23,6 +23,7 @@ class QTreeWidgetItem;
 namespace velmora {
 
 class AddressOpener;
+class DegreeDiagramPanel;
 class Printing;
 class Enlace;
 class RegionMapView;
@@ -114,7 +115,7 @@ class TForm1 : public QWidget {
     QListWidget* ListComunidad;
     QPushButton* BotRetroceder;
     QPushButton* BotImprimir;
-    QFrame* PanelGradosT;
+    DegreeDiagramPanel* PanelGradosT;
     ShadowLabel* labelCentro;
 
   public Q_SLOTS:

@@ -21,6 +21,7 @@
 #include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/shared/shared_pictures.h"
+#include "ui/university/degree_diagram_panel.h"
 #include "ui/university/grados.h"
 #include "ui/university/grados_cells.h"
 #include "ui/university/grados_layout.h"
@@ -218,7 +219,9 @@ void TForm1::createDetail() {
     PanelSelTit->hide();
     PanelSel->hide();
 
-    PanelGradosT = MakePanel(this, "PanelGradosT", kPanelSel);
+    PanelGradosT = new DegreeDiagramPanel(
+        this, {[this] { model_->TimergradoTimer(); }, [this] { model_->TimerfraseTimer(); },
+               [this] { model_->BotAvanzaClick(); }, [this] { model_->BotAcabarGClick(); }});
     PanelGradosT->hide();
 }
 
