@@ -18,7 +18,7 @@ constexpr DegreeDiagramLabel kLabels[] = {
     {"LabelG6", {404, 314, 230, 28}, 12, true},   {"LabelG7", {203, 452, 92, 22}, 9, false},
     {"LabelG8", {215, 210, 160, 30}, 16, true},   {"LabelG9", {522, 532, 136, 46}, 10, true},
     {"LabelG10", {762, 225, 196, 30}, 13, true},  {"LabelG11", {390, 210, 180, 24}, 11, false},
-    {"LabelG12", {390, 242, 180, 24}, 11, false}, {"LabelGT", {148, 104, 28, 470}, 13, true},
+    {"LabelG12", {390, 242, 180, 24}, 11, false}, {"LabelGT", {146, 96, 32, 488}, 13, true},
 };
 constexpr size_t kLabelCount = std::size(kLabels);
 
@@ -57,9 +57,9 @@ constexpr std::array<QRect, DegreeDiagram::kCovers> kCoverRects = {
     QRect(582, 374, 40, 110),   // panelmueve2: the start of the way to work
     QRect(622, 374, 380, 110),  // Panelmueve3: the way to work and the world of work
     QRect(190, 286, 460, 88),   // Panelmueve4: deciding one's way
-    QRect(190, 196, 392, 88),   // Panelmueve5: the Máster
-    QRect(582, 196, 420, 88),   // Panelmueve6: from the Máster to work
-    QRect(190, 92, 420, 102),   // Panelmueve7: the doctorate
+    QRect(190, 196, 392, 90),   // Panelmueve5: the Máster
+    QRect(582, 196, 420, 90),   // Panelmueve6: from the Máster to work
+    QRect(190, 92, 420, 104),   // Panelmueve7: the doctorate
 };
 
 // The sentences of steps 0..8: one interface text, or two joined by a blank.

@@ -107,6 +107,17 @@ QLabel* DegreeDiagramPanel::label(std::string_view name) const {
 
 void DegreeDiagramPanel::apply(const DegreeDiagram& diagram, bool shown) {
     for (QLabel* l : labels_) l->setText(diagram.caption(l->objectName().toStdString()));
+    // The vertical word: the blank after every letter ends its line, and the size is what
+    // lets every letter in.
+    if (QLabel* vertical = label("LabelGT")) {
+        const QString text = diagram.caption("LabelGT");
+        vertical->setText(QString(text).replace(u' ', u'\n').trimmed());
+        const qsizetype lines = text.size() / 2;
+        for (int points = 13; points > 6; --points) {
+            vertical->setFont(ArialFont(points, true));
+            if (lines * QFontMetrics(vertical->font()).lineSpacing() <= vertical->height()) break;
+        }
+    }
     BotAcabarG->setText(diagram.finishCaption());
     for (size_t k = 0; k < covers.size(); ++k) {
         const QRect r = diagram.covers()[k];
