@@ -33,8 +33,8 @@ constexpr DegreeDiagramShape kShapes[] = {
     // Access: the two ways in, and their arrows up to the Grado.
     {Kind::Box, {200, 530, 300, 50}},
     {Kind::Box, {520, 530, 140, 50}},
-    {Kind::Arrow, {QPoint(350, 528), QPoint(350, 481)}},
-    {Kind::Arrow, {QPoint(590, 528), QPoint(560, 481)}},
+    {Kind::Arrow, {QPoint(350, 528), QPoint(350, 487)}},
+    {Kind::Arrow, {QPoint(590, 528), QPoint(566, 487)}},
     // The Grado and its four years.
     {Kind::Box, {200, 378, 380, 100}},
     {Kind::YearMark, {200, 448, 95, 30}},
