@@ -163,18 +163,7 @@ TEST_F(DegreesPrintingTest, TheDoubleDegreesOfTheSelectedDegree) {
 
 class OtherStudiesPrintingTest : public DegreesPrintingTest {
   protected:
-    OtherStudiesPrintingTest() {
-        folder.language("otros", {"   DEPORTES", "Tecnico Deportivo", "Centros (documento)",
-                                  "  1 Cursos superiores"});
-        Lines blocks;
-        for (int b = 1; b <= 4; ++b) {
-            blocks.push_back("#0" + std::to_string(b));
-            for (int k = 1; k <= 50; ++k)
-                blocks.push_back(k == 1 ? "- Pagina " + std::to_string(b) : k == 2 ? "Texto" : "");
-        }
-        folder.language("asignaot", blocks);
-        folder.language("master.txt", {"- Que es un master", "* Habilitantes", "Texto"});
-    }
+    OtherStudiesPrintingTest() { writeOtherStudies(); }
 };
 
 TEST_F(OtherStudiesPrintingTest, APageOfOtherStudiesPrintsUnderItsName) {

@@ -82,6 +82,21 @@ class DegreesScreenFixture {
         folder.data("dobles", {" 1Universidad de Granada"});
     }
 
+    // Six other studies (a heading, pages, the document row, a portal row, a group heading)
+    // whose pages hold a heading and a line, and a short masters text.
+    void writeOtherStudies() {
+        folder.language("otros", {"   DEPORTES", "Tecnico Deportivo", "Centros (documento)",
+                                  "  1 Cursos superiores", "   GRUPO", "Guardia Civil"});
+        std::vector<std::string> blocks;
+        for (int b = 1; b <= 6; ++b) {
+            blocks.push_back("#0" + std::to_string(b));
+            for (int k = 1; k <= 50; ++k)
+                blocks.push_back(k == 1 ? "- Pagina " + std::to_string(b) : k == 2 ? "Texto" : "");
+        }
+        folder.language("asignaot", blocks);
+        folder.language("master.txt", {"- Que es un master", "* Habilitantes", "Texto"});
+    }
+
     const DegreesState& state() const { return screen->state(); }
     const DegreesView& view() const { return screen->view(); }
     bool visible(DegreesControl c) const { return view().visible[static_cast<size_t>(c)]; }

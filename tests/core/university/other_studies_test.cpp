@@ -160,18 +160,7 @@ TEST(MastersTextTest, PrintsWithinTheReportsWidth) {
 
 class OtherStudiesViewTest : public ::testing::Test, public testing::DegreesScreenFixture {
   protected:
-    OtherStudiesViewTest() {
-        folder.language("otros", {"   DEPORTES", "Tecnico Deportivo", "Centros (documento)",
-                                  "  1 Cursos superiores", "   GRUPO", "Guardia Civil"});
-        Lines blocks;
-        for (int b = 1; b <= 6; ++b) {
-            blocks.push_back("#0" + std::to_string(b));
-            for (int k = 1; k <= 50; ++k)
-                blocks.push_back(k == 1 ? "- Pagina " + std::to_string(b) : k == 2 ? "Texto" : "");
-        }
-        folder.language("asignaot", blocks);
-        folder.language("master.txt", {"- Que es un master", "* Habilitantes", "Texto"});
-    }
+    OtherStudiesViewTest() { writeOtherStudies(); }
 };
 
 TEST_F(OtherStudiesViewTest, TheListLeadsToPagesDocumentsAndPortals) {
