@@ -2,6 +2,8 @@
 // file reads back with the school's name, the report's title and its lines in order.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -55,6 +57,16 @@ class DegreesPrintingPdfTest : public ::testing::Test, protected DegreesProgram 
         const QString text = Normal(RunPoppler(
             QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file, QStringLiteral("-")}));
         ASSERT_FALSE(text.isEmpty());
+        // With VELMORA_SHOTS set, the printout is kept there for a person to look at.
+        if (const QString shots = qEnvironmentVariable("VELMORA_SHOTS"); !shots.isEmpty()) {
+            QDir().mkpath(shots);
+            const QString kept =
+                shots + QLatin1Char('/') +
+                QLatin1String(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                QStringLiteral(".pdf");
+            QFile::remove(kept);
+            QFile::copy(file, kept);
+        }
         EXPECT_TRUE(text.contains(QStringLiteral("IES Miralbueno")))
             << text.left(300).toStdString();
         EXPECT_TRUE(text.contains(Normal(report.title))) << report.title.toStdString();
