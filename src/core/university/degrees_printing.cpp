@@ -126,8 +126,11 @@ void DegreesScreen::BotImprimirClick(int selectedRow) {
         selectedRow >= 0 && static_cast<size_t>(selectedRow) < state_.communityLines.size();
 
     if (state_.mastersMode) {
-        std::vector<std::string> lines;
-        std::vector<bool> bold;
+        // The text sends the reader to the register's address shown above it: the printout
+        // shows it above too.
+        std::vector<std::string> lines{
+            cp1252::Encode(view_.caption[static_cast<size_t>(C::LabelMaster2)]), ""};
+        std::vector<bool> bold{false, false};
         for (HeadedLine& line : MastersPrintLines(state_.mastersLines)) {
             lines.push_back(std::move(line.text));
             bold.push_back(line.heading);

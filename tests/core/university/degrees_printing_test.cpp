@@ -188,7 +188,8 @@ TEST_F(OtherStudiesPrintingTest, TheMastersTextPrintsAsMaster) {
     ASSERT_EQ(printing.reports.size(), 1u);
     EXPECT_EQ(last().title, QStringLiteral("Master"));
     EXPECT_EQ(texts(),
-              (QStringList{QStringLiteral("- Que es un master"),
+              (QStringList{QStringLiteral("https://www.educacion.gob.es/ruct/ListadoTitulos/"),
+                           QString(), QStringLiteral("- Que es un master"),
                            QStringLiteral("\u2022 Habilitantes"), QStringLiteral("Texto")}));
     EXPECT_EQ(boldTexts(), QStringList{QStringLiteral("- Que es un master")});
 }
