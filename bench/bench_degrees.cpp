@@ -15,6 +15,7 @@
 #include "core/vocational/cutoff_window.h"
 #include "ratio.h"
 #include "support/recording_opener.h"
+#include "support/recording_printing.h"
 #include "support/silent_messages.h"
 
 namespace velmora {
@@ -95,13 +96,14 @@ struct CapacityScreen {
                                      "A" + std::to_string(100 + p % kActivities + 1), "Profesión"});
         for (int i = 1; i <= 12; ++i) q.itineraries.set(i, Name("Itinerario", i));
 
-        screen = std::make_unique<DegreesScreen>(enlace, opener);
+        screen = std::make_unique<DegreesScreen>(enlace, opener, printing);
         screen->SetCaptions();
     }
 
     testing::SilentMessages messages;
     Enlace enlace{messages, DataPaths::ForDataFolder(QStringLiteral("/nonexistent/"))};
     testing::RecordingOpener opener;
+    testing::RecordingPrinting printing;
     std::unique_ptr<DegreesScreen> screen;
 };
 

@@ -89,7 +89,7 @@ const std::map<std::string_view, ScreenFactory>& ScreenFactories() {
         {"TForm1",
          [](ScreenContext& c) -> QWidget* {
              return new TForm1(
-                 DegreesPlatform{c.enlace, c.pictures, c.shutdown, c.opener,
+                 DegreesPlatform{c.enlace, c.pictures, c.shutdown, c.opener, c.printing,
                                  qobject_cast<TForm7*>(c.screen("TForm7")),
                                  [&c](std::string_view name) { return c.screen(name); }});
          }},

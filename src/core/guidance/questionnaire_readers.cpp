@@ -11,10 +11,9 @@ namespace {
 // The professions screen extends every line of its files with 22 blanks before cutting it.
 constexpr size_t kExtension = 22;
 
-// Columns first..last (from 1); what lies beyond the end is missing.
-std::string Columns(std::string_view line, size_t first, size_t last) {
-    if (first > line.size()) return {};
-    return std::string(line.substr(first - 1, last - first + 1));
+// Columns first..last (from 1) as a text of their own; what lies beyond the end is missing.
+std::string ColumnText(std::string_view line, size_t first, size_t last) {
+    return std::string(Columns(line, first, last));
 }
 
 std::string Extended(std::string_view line) {
@@ -70,7 +69,7 @@ const std::string& EsoQuestionnaireTables::adviceLine(int n) const {
 }
 
 std::string EsoQuestionnaireTables::itemText(int i) const {
-    return Columns(intermediateItems[i], 3, 72);
+    return ColumnText(intermediateItems[i], 3, 72);
 }
 
 std::vector<QuestionRecord> QuestionRecords(const LineTable& questions, const QString& path) {
@@ -80,7 +79,7 @@ std::vector<QuestionRecord> QuestionRecords(const LineTable& questions, const QS
         QuestionRecord record;
         record.weightClass = DigitAt(line, 1, path, q, "clase de peso");
         record.answerKind = DigitAt(line, 2, path, q, "tipo de respuesta");
-        record.text = Columns(line, 3, 50);
+        record.text = ColumnText(line, 3, 50);
         records.push_back(std::move(record));
     }
     return records;
@@ -137,9 +136,9 @@ std::vector<ActivityRecord> ReadActivities(const QString& path) {
     std::vector<ActivityRecord> activities(1);
     for (std::string_view line : file.lines) {
         ActivityRecord activity;
-        activity.code = Columns(line, 1, 4);
+        activity.code = ColumnText(line, 1, 4);
         activity.code.resize(4, ' ');
-        activity.name = Columns(line, 6, 65);
+        activity.name = ColumnText(line, 6, 65);
         activities.push_back(std::move(activity));
     }
     return activities;
@@ -151,11 +150,11 @@ std::vector<ProfessionRecord> ReadProfessionRecords(const QString& path) {
     for (std::string_view line : file.lines) {
         const std::string extended = Extended(line);
         ProfessionRecord profession;
-        profession.code = Columns(extended, 1, 4);
-        profession.activityCode = Columns(extended, 6, 9);
-        profession.name = Columns(extended, 11, 50);
-        profession.firstPhrase = LeadingNumber(Columns(extended, 51, 53));
-        profession.secondPhrase = LeadingNumber(Columns(extended, 54, 56));
+        profession.code = ColumnText(extended, 1, 4);
+        profession.activityCode = ColumnText(extended, 6, 9);
+        profession.name = ColumnText(extended, 11, 50);
+        profession.firstPhrase = LeadingNumber(ColumnText(extended, 51, 53));
+        profession.secondPhrase = LeadingNumber(ColumnText(extended, 54, 56));
         professions.push_back(std::move(profession));
     }
     return professions;
@@ -167,7 +166,7 @@ std::vector<ShortPhrase> ReadShortPhrases(const QString& path) {
     for (std::string_view line : file.lines) {
         const std::string extended = Extended(line);
         phrases.push_back(
-            {Columns(extended, 1, 4), Columns(extended, 6, 9), Columns(extended, 11, 70)});
+            {ColumnText(extended, 1, 4), ColumnText(extended, 6, 9), ColumnText(extended, 11, 70)});
     }
     return phrases;
 }
@@ -178,9 +177,9 @@ std::vector<LongStatement> ReadLongStatements(const QString& path) {
     for (std::string_view line : file.lines) {
         const std::string extended = Extended(line);
         LongStatement statement;
-        statement.text = Columns(extended, 1, 115);
+        statement.text = ColumnText(extended, 1, 115);
         for (size_t k = 0; k < LongStatement::kCodes; ++k)
-            statement.codes[k] = Columns(extended, 116 + 5 * k, 119 + 5 * k);
+            statement.codes[k] = ColumnText(extended, 116 + 5 * k, 119 + 5 * k);
         statements.push_back(std::move(statement));
     }
     return statements;

@@ -8,12 +8,6 @@
 namespace velmora {
 namespace {
 
-// Columns first..last of a line (from 1); what lies beyond the line's end is missing.
-std::string_view Columns(std::string_view line, size_t first, size_t last) {
-    if (first > line.size()) return {};
-    return line.substr(first - 1, last - first + 1);
-}
-
 int LineCount(const TextLines& file) {
     return static_cast<int>(file.lines.size());
 }

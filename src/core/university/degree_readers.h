@@ -16,6 +16,12 @@ class Messages;
 // line, reason) for a missing file of the unchecked kind and for data beyond the tables' limits,
 // and store nothing when they refuse a file.
 
+// Columns first..last (from 1) of a line; what lies beyond the line's end is missing.
+inline std::string_view Columns(std::string_view line, size_t first, size_t last) {
+    if (first > line.size()) return {};
+    return line.substr(first - 1, last - first + 1);
+}
+
 // Columns first..last (from 1) read as a number: blanks, then an optional sign and digits that
 // reach the last column of the range. Empty, all-blank or anything after the digits (a trailing
 // blank too) is no number. The part of the range beyond the line's end is empty.

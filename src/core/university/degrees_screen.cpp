@@ -66,8 +66,8 @@ std::optional<DegreesControl> ControlNamed(std::string_view name) {
     return std::nullopt;
 }
 
-DegreesScreen::DegreesScreen(Enlace& enlace, AddressOpener& opener)
-    : enlace_(enlace), opener_(opener) {
+DegreesScreen::DegreesScreen(Enlace& enlace, AddressOpener& opener, Printing& printing)
+    : enlace_(enlace), opener_(opener), printing_(printing) {
     view_.visible.fill(true);
     for (C control : kHiddenAtStart) view_.visible[Index(control)] = false;
     view_.cursor.fill(CursorKind::Default);
@@ -262,6 +262,12 @@ void DegreesScreen::setListSel2(RichText text) {
     touch(DegreesChanges::ListSel2Text);
 }
 
+void DegreesScreen::setRichSalidasPlace(RichSalidasPlace place) {
+    if (view_.richSalidasPlace == place) return;
+    view_.richSalidasPlace = place;
+    touch(DegreesChanges::Layout);
+}
+
 void DegreesScreen::scroll(C control, int topRow, bool clearSelection) {
     changes_.scrolls.push_back({control, topRow, clearSelection});
 }
@@ -341,11 +347,11 @@ bool DegreesScreen::FormCloseQuery(Shutdown& shutdown) {
 
 void DegreesScreen::BotMenuGradosClick() {
     Handler h(*this);
-    if (!view_.detailLowered || !view_.richSalidasAtMaster) {
+    if (!view_.detailLowered) {
         view_.detailLowered = true;
-        view_.richSalidasAtMaster = true;
         touch(DegreesChanges::Layout);
     }
+    setRichSalidasPlace(RichSalidasPlace::AtMaster);
     state_.degreeMode = true;
     state_.degreeListMode = true;
     setVisible(C::PanelMenu, false);

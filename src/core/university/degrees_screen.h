@@ -8,6 +8,8 @@
 #include "core/guidance/star_map.h"
 #include "core/shared/rich_text.h"
 #include "core/shared/section_back.h"
+#include "core/university/arts.h"
+#include "core/university/degree_diagram.h"
 #include "core/university/degrees_screen_view.h"
 #include "core/university/double_degrees.h"
 #include "core/university/title_search.h"
@@ -15,6 +17,7 @@
 namespace velmora {
 
 class AddressOpener;
+class Printing;
 class CutOffWindow;
 class DegreeStatistics;
 class Enlace;
@@ -62,8 +65,8 @@ struct DegreesState {
     int doublesCommunity = 0;
 
     // The texts behind the lists, as bytes.
-    std::vector<std::string> selLines;        // ListSel
-    std::vector<std::string> communityLines;  // ListComunidad
+    std::vector<std::string> selLines;                  // ListSel
+    std::vector<std::string> communityLines;            // ListComunidad
     std::vector<std::array<std::string, 2>> gridCells;  // GridNotas
 
     // Double degrees: the degree of each row of ListComunidad in the list of degrees with double
@@ -77,6 +80,18 @@ struct DegreesState {
     std::vector<std::string> printLines;
     int whereToStudyStart = 0;  // index in printLines of the where-to-study section
     int requirementsStart = 0;  // index in printLines of the requirements section
+
+    // Artistic studies: the open kind's file, and the plastic-arts specialities (ArtSpecialities)
+    // once listed.
+    ArtsFile artsFile;
+    std::vector<std::string> artSpecialities;
+    // Other studies: the entry whose page ListSel shows (0: none).
+    int otherStudyShown = 0;
+    // "master.txt" as last read.
+    std::vector<std::string> mastersLines;
+    // Where RichSalidas stood before the masters text moved it; leaving the text puts it back
+    // for the profile view.
+    RichSalidasPlace richSalidasBeforeMasters = RichSalidasPlace::Design;
 };
 
 // The model of the degrees screen TForm1: its menu, the degree browser (branches, the grouped
@@ -84,7 +99,7 @@ struct DegreesState {
 // Handlers are named as the screen's events; after each one the widget takes the changes and
 // redraws what they name.
 class DegreesScreen final : public StarMapHost {
-public:
+  public:
     // Where BotMenuRetro leads: the rule every section screen's back path follows.
     using Leave = LeaveTo;
 
@@ -95,7 +110,7 @@ public:
     static constexpr int kTransitionMs = 1000;
     static constexpr int kHintPauseMs = 5000;  // how long hints stay
 
-    DegreesScreen(Enlace& enlace, AddressOpener& opener);
+    DegreesScreen(Enlace& enlace, AddressOpener& opener, Printing& printing);
     ~DegreesScreen() override;
 
     // FormCreate: loads the degree tables (LoadDegreeData, through RunSetUp) and sets every
@@ -184,11 +199,46 @@ public:
     void BotCorteMouseUp();
     void BotPondeMouseUp();
 
-private:
+    // --- Artistic studies (arts.cpp) ------------------------------------------------------
+    void BotArtesPlasClick();
+    void BotMusicaClick();
+    void BotDanzaClick();
+    void BotDramaticoClick();
+    void BotArtesTitClick();
+    void BotArtesEspClick();
+    void BotArtesLugClick();
+    // A double click on ListSel row `row`: a web address of the arts lists opens.
+    void ListSelDblClick(int row);
+    // The pointer over ListSel: in the arts lists its hint is offered only where rows link.
+    void ListSelMouseMove();
+
+    // --- Other studies, masters and information pages (other_studies.cpp) ------------------
+    void BotMenuDeporClick();
+    // The page of other study `block` (1..50) in ListSel.
+    void ShowOtherStudyBlock(int block);
+    void BotMasterClick();
+    void LabelMaster2MouseUp();
+    void botinfo2Click();
+    // The diagram of the structure of degrees in PanelGradosT, over the whole window.
+    void botinfo1Click();
+    void TimergradoTimer();
+    void TimerfraseTimer();
+    void BotAvanzaClick();
+    void BotAcabarGClick();
+    const DegreeDiagram& diagram() const { return diagram_; }
+    void botinfo3Click();
+
+    // --- Printing (degrees_printing.cpp) -------------------------------------------------------
+    // The full report of the current degree, or the whole content of the open arts kind.
+    void BotImprimirNClick();
+    // What the list and grid show; `selectedRow` is the selected row of ListComunidad (-1: none).
+    void BotImprimirClick(int selectedRow);
+
+  private:
     // Counts nested handler calls so that the listener hears of the changes once, when the
     // outermost handler returns.
     class Handler {
-    public:
+      public:
         explicit Handler(DegreesScreen& screen) : screen_(screen) { ++screen_.handlerDepth_; }
         ~Handler() {
             if (--screen_.handlerDepth_ > 0) return;
@@ -198,7 +248,7 @@ private:
         Handler(const Handler&) = delete;
         Handler& operator=(const Handler&) = delete;
 
-    private:
+      private:
         DegreesScreen& screen_;
     };
 
@@ -226,8 +276,25 @@ private:
     // GridNotas with the double degrees of the current degree in community c (0: every one).
     void showDoublesOfCurrentDegree(int community);
 
+    void openArts(ArtsKind kind);
+    ArtsKind artsKind() const;
+    // Row s of the plastic-arts specialities: the places that teach it.
+    void plasticSpecialityClick(int row);
+    // Community c on the map in plastic-arts mode: its places and their specialities.
+    void plasticArtsMapClick(int community);
+    // A row of the list of other studies.
+    void otherStudiesClick(int row);
+    void setRichSalidasPlace(RichSalidasPlace place);
+    enum class ReportShape { List, Proportional10, Proportional12, Monospaced10 };
+    // Puts `title` and `lines` (bold where `bold` says) in the shared buffer and prints them.
+    void printReport(std::string_view title, const std::vector<std::string>& lines,
+                     const std::vector<bool>& bold, ReportShape shape);
+    void printArts();
+
     Enlace& enlace_;
     AddressOpener& opener_;
+    Printing& printing_;
+    DegreeDiagram diagram_;
     StarMap* starMap_ = nullptr;
     CutOffWindow* cutOffWindow_ = nullptr;
     DegreeStatistics* degreeStatistics_ = nullptr;

@@ -98,6 +98,8 @@ struct TreeNode {
     Rgb colour = ColourOf(PaletteColour::Navy);
 };
 
+enum class RichSalidasPlace { Design, AtMaster, BelowMaster2 };
+
 // The persistent state the degrees screen shows. The widget redraws the parts named by the
 // changes it takes from the model (DegreesScreen::takeChanges).
 struct DegreesView : ControlStates<DegreesControl, kDegreesControlCount> {
@@ -110,8 +112,9 @@ struct DegreesView : ControlStates<DegreesControl, kDegreesControlCount> {
 
     // PanelSel, PanelSelTit and PanelCarSel 60 pixels below their design positions.
     bool detailLowered = false;
-    // RichSalidas at the top of LabelMaster instead of its design position.
-    bool richSalidasAtMaster = false;
+    // Where RichSalidas stands: at its design position, at the top of LabelMaster (the degree
+    // browser's profile), or 5 pixels below LabelMaster2 (the masters text).
+    RichSalidasPlace richSalidasPlace = RichSalidasPlace::Design;
 
     // Listramas: 6 rows 40 pixels high, icon of ImageListRamas at (left + 10, top).
     std::vector<Cell> branchRows;
@@ -146,7 +149,7 @@ struct DegreesChanges : ScreenRequests<DegreesControl> {
         Captions = 1u << 1,    // caption[], hint[], windowTitle
         Cursors = 1u << 2,
         TitleBar = 1u << 3,
-        Layout = 1u << 4,  // detailLowered, richSalidasAtMaster
+        Layout = 1u << 4,  // detailLowered, richSalidasPlace
         BranchRows = 1u << 5,
         DegreeRows = 1u << 6,
         Tree = 1u << 7,
@@ -160,6 +163,7 @@ struct DegreesChanges : ScreenRequests<DegreesControl> {
         GroupingItems = 1u << 13,
         RichSalidasText = 1u << 14,
         ListSel2Text = 1u << 15,
+        Diagram = 1u << 16,  // the degree-structure diagram (DegreesScreen::diagram())
     };
     unsigned parts = 0;
 

@@ -136,7 +136,8 @@ PlaceDegrees BuildDegreesOfPlace(const DegreeTables& tables, const InterfaceText
                             std::string(5, ' '));
             for (const DoubleDegreeEntry& entry : group.entries) {
                 lines.push_back(NameAtPlace(tables, entry.degreeA, place, kNameWidth) + entry.tag);
-                lines.push_back(" + " + NameAtPlace(tables, entry.degreeB, place, kSecondNameWidth) +
+                lines.push_back(" + " +
+                                NameAtPlace(tables, entry.degreeB, place, kSecondNameWidth) +
                                 std::string(4, ' '));
                 lines.push_back(std::string(17, ' ') + "-----" + std::string(5, ' '));
             }
@@ -175,7 +176,8 @@ void DegreesScreen::BotUniClick() {
 
     WhereToStudy where = BuildWhereToStudy(tables, enlace_.texts, degree);
     for (int c = 1; c <= DegreesState::kCommunities; ++c) {
-        enlace_.regionMaps.markerFlags[static_cast<size_t>(c)] = where.markers[static_cast<size_t>(c)];
+        enlace_.regionMaps.markerFlags[static_cast<size_t>(c)] =
+            where.markers[static_cast<size_t>(c)];
         state_.communityFirstRow[static_cast<size_t>(c)] = where.firstRow[static_cast<size_t>(c)];
     }
     if (state_.printCollect) {
@@ -210,12 +212,11 @@ void DegreesScreen::BotMenuUniClick() {
 void DegreesScreen::mapaMouseMove(int x, int y) {
     if (x <= 0 || x > RegionMaps::kWidth || y <= 0 || y > RegionMaps::kCommunityHeight) return;
     Handler h(*this);
-    const std::optional<bool> named =
-        enlace_.regionMaps.PointerMoved(RegionMap::Communities, x, y);
+    const std::optional<bool> named = enlace_.regionMaps.PointerMoved(RegionMap::Communities, x, y);
     if (!named) return;
-    const QString name = *named
-        ? cp1252::Decode(CommunityName(enlace_.degreeTables, enlace_.regionMaps.regionUnderCursor))
-        : QString();
+    const QString name = *named ? cp1252::Decode(CommunityName(
+                                      enlace_.degreeTables, enlace_.regionMaps.regionUnderCursor))
+                                : QString();
     setVisible(C::PanelMapa, true);
     view_.mapPanelAt = QPoint(x, y + 130);
     view_.mapPanelWidth = 115;
@@ -246,7 +247,10 @@ void DegreesScreen::mapaClick() {
     state_.clickedCommunity = c;
     setVisible(C::PanelMapa, false);
 
-    if (state_.plasticArtsMode) return;  // the arts view lists its own places
+    if (state_.plasticArtsMode) {
+        plasticArtsMapClick(c);
+        return;
+    }
     if (state_.degreeMode) {
         state_.placeOfRow = PlacesOfCommunity(tables, c);
         if (state_.placeOfRow.empty()) {
@@ -287,6 +291,14 @@ void DegreesScreen::ListComunidadClick(int row) {
     if (row < 0 || static_cast<size_t>(row) >= state_.communityLines.size()) return;
     if (state_.doublesMode && state_.degreeListMode) {
         doublesListClick(row);
+        return;
+    }
+    if (state_.plasticArtsMode) {
+        plasticSpecialityClick(row);
+        return;
+    }
+    if (state_.otherStudiesMode) {
+        otherStudiesClick(row);
         return;
     }
     if (!state_.degreeMode || state_.degreeListMode) return;  // the other lists have their views
@@ -338,10 +350,11 @@ void DegreesScreen::BotRetrocederClick() {
 
     if (state_.mastersMode) {
         state_.mastersMode = false;
-        for (C c : {C::LabelMaster, C::LabelMaster2, C::RichSalidas, C::BotRetroceder,
-                    C::BotImprimir})
+        for (C c :
+             {C::LabelMaster, C::LabelMaster2, C::RichSalidas, C::BotRetroceder, C::BotImprimir})
             setVisible(c, false);
         for (C c : detailPanels) setVisible(c, false);
+        setRichSalidasPlace(state_.richSalidasBeforeMasters);
         setVisible(C::PanelMenu, true);
         return;
     }
@@ -352,6 +365,7 @@ void DegreesScreen::BotRetrocederClick() {
         view_.detailLowered = false;
         touch(DegreesChanges::Layout);
     }
+    bool leftArts = false;
     if (state_.artsMode) {
         state_.artsMode = state_.plasticArtsMode = state_.musicMode = state_.danceMode =
             state_.dramaMode = false;
@@ -360,6 +374,10 @@ void DegreesScreen::BotRetrocederClick() {
             setVisible(c, false);
         setSelLines({});
         for (C c : detailPanels) setVisible(c, false);
+        // Every arts view goes back to the menu it was opened from, whichever list or the map
+        // it ended on.
+        setVisible(C::PanelEstrellas, false);
+        leftArts = true;
     }
 
     if (state_.degreeMode) {
@@ -368,10 +386,9 @@ void DegreesScreen::BotRetrocederClick() {
             setVisible(C::PanelEstrellas, true);
             return;
         }
-        for (C c : {C::BotIntUni, C::BotImprimir, C::BotUni, C::BotReq, C::BotSal,
-                    C::BotDoblesCar, C::BotCorte, C::BotPonde, C::BotImprimirN, C::ListSel,
-                    C::GridNotas, C::RichSalidas, C::BotRetroceder, C::ListComunidad,
-                    C::PanelEstrellas})
+        for (C c : {C::BotIntUni, C::BotImprimir, C::BotUni, C::BotReq, C::BotSal, C::BotDoblesCar,
+                    C::BotCorte, C::BotPonde, C::BotImprimirN, C::ListSel, C::GridNotas,
+                    C::RichSalidas, C::BotRetroceder, C::ListComunidad, C::PanelEstrellas})
             setVisible(c, false);
         for (C c : detailPanels) setVisible(c, false);
         setSelLines({});
@@ -396,7 +413,10 @@ void DegreesScreen::BotRetrocederClick() {
         setVisible(C::PanelMenu, true);
     } else if (state_.otherStudiesMode) {
         state_.otherStudiesMode = false;
+        state_.otherStudyShown = 0;
         setVisible(C::ListComunidad, false);
+        setVisible(C::PanelMenu, true);
+    } else if (leftArts) {
         setVisible(C::PanelMenu, true);
     } else if (isVisible(C::PanelEstrellas)) {
         setVisible(C::PanelEstrellas, false);

@@ -27,12 +27,6 @@ constexpr const char* kProvinceCodes[VocationalTables::kProvinceCodes] = {
     "1H", "45", "4A", "46", "47", "48", "49", "2K", "2L", "15", "18", "19", "1B", "2J", "28", "2H",
     "29", "2A", "2B", "2C", "33", "2I", "42", "43", "41", "44", "22", "25", "23", "2G", "31", "32"};
 
-// Columns first..last (from 1) of a line; what lies beyond the line's end is missing.
-std::string_view Columns(std::string_view line, size_t first, size_t last) {
-    if (first > line.size()) return {};
-    return line.substr(first - 1, last - first + 1);
-}
-
 QString Shown(std::string_view bytes) {
     return cp1252::Decode(bytes.substr(0, 40));
 }

@@ -14,11 +14,11 @@
 #include "core/shared/display_mode.h"
 #include "core/shared/enlace.h"
 #include "core/shared/section_back.h"
-#include "ui/shared/screen_parts.h"
 #include "ui/shared/drawing.h"
 #include "ui/shared/look.h"
 #include "ui/shared/picture_lists.h"
 #include "ui/shared/roll_transition.h"
+#include "ui/shared/screen_parts.h"
 #include "ui/shared/shared_pictures.h"
 #include "ui/university/grados_cells.h"
 
@@ -117,23 +117,6 @@ void PaintCaption(QPainter& p, const DiagramElement& e, const QString& text) {
     p.drawText(QRect(-area.height() / 2, -area.width() / 2, area.height(), area.width()),
                Qt::AlignCenter, text);
     p.restore();
-}
-
-// One of the two arrows that walk the steps; greyed while it cannot go further.
-QToolButton* ArrowButton(const QString& name, const QRect& rect, bool pointsLeft, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(rect);
-    const QSize size = rect.size() - QSize(12, 10);
-    QPixmap arrow(size);
-    arrow.fill(Qt::transparent);
-    {
-        QPainter p(&arrow);
-        PaintArrow(p, QRectF(QPointF(0, 0), QSizeF(size)), pointsLeft);
-    }
-    button->setIcon(QIcon(arrow));
-    button->setIconSize(size);
-    return button;
 }
 
 // A list whose rows are drawn as the model describes them.

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QToolButton>
 #include <algorithm>
 
 #include "core/shared/display_mode.h"
@@ -192,6 +193,22 @@ Qt::CursorShape ShapeOf(CursorKind kind) {
 
 QString NameOf(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QToolButton* ArrowButton(const QString& name, const QRect& rect, bool pointsLeft, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(rect);
+    const QSize size = rect.size() - QSize(12, 10);
+    QPixmap arrow(size);
+    arrow.fill(Qt::transparent);
+    {
+        QPainter p(&arrow);
+        PaintArrow(p, QRectF(QPointF(0, 0), QSizeF(size)), pointsLeft);
+    }
+    button->setIcon(QIcon(arrow));
+    button->setIconSize(size);
+    return button;
 }
 
 }  // namespace velmora

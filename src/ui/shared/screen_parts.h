@@ -17,6 +17,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
+class QToolButton;
 class QWidget;
 
 namespace velmora {
@@ -59,6 +60,10 @@ QPixmap SectionFrame(const SharedPictures& pictures);
 // The shared picture `slot` repeated from the top left corner over `size` (black where there is no
 // picture), one copy for every screen that asks for the same tiles.
 QPixmap SharedTiles(const SharedPictures& pictures, const char* slot, QSize size);
+
+// A button showing the fat arrow of PaintArrow: the arrows that walk the steps of a diagram,
+// greyed while they cannot go further.
+QToolButton* ArrowButton(const QString& name, const QRect& rect, bool pointsLeft, QWidget* parent);
 
 // The pointer of a kind.
 Qt::CursorShape ShapeOf(CursorKind kind);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,6 +27,7 @@
 #include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/university/est_grados.h"
+#include "ui/university/degree_diagram_panel.h"
 #include "ui/university/grados_cells.h"
 #include "ui/university/grados_layout.h"
 #include "ui/vocational/pasarelaFP.h"
@@ -48,7 +50,8 @@ QRect Lowered(QRect design, bool lowered) {
 TForm1::TForm1(DegreesPlatform platform, QWidget* parent)
     : QWidget(parent),
       platform_(std::move(platform)),
-      model_(std::make_unique<DegreesScreen>(platform_.enlace, platform_.opener)) {
+      model_(
+          std::make_unique<DegreesScreen>(platform_.enlace, platform_.opener, platform_.printing)) {
     FormCreate();
 }
 
@@ -121,6 +124,27 @@ void TForm1::connectControls() {
     click(BotMenuDobles, &DegreesScreen::BotMenuDoblesClick);
     click(BotDoblesCar, &DegreesScreen::BotDoblesCarMouseUp);
     click(ButEstadisticas, &DegreesScreen::ButEstadisticasClick);
+    click(BotArtesPlas, &DegreesScreen::BotArtesPlasClick);
+    click(BotMusica, &DegreesScreen::BotMusicaClick);
+    click(BotDanza, &DegreesScreen::BotDanzaClick);
+    click(BotDramatico, &DegreesScreen::BotDramaticoClick);
+    click(BotArtesTit, &DegreesScreen::BotArtesTitClick);
+    click(BotArtesEsp, &DegreesScreen::BotArtesEspClick);
+    click(BotArtesLug, &DegreesScreen::BotArtesLugClick);
+    click(BotMenuDepor, &DegreesScreen::BotMenuDeporClick);
+    click(BotMaster, &DegreesScreen::BotMasterClick);
+    click(botinfo1, &DegreesScreen::botinfo1Click);
+    click(botinfo2, &DegreesScreen::botinfo2Click);
+    click(botinfo3, &DegreesScreen::botinfo3Click);
+    click(BotImprimirN, &DegreesScreen::BotImprimirNClick);
+    connect(BotImprimir, &QPushButton::clicked, this, [this] {
+        const bool selected = ListComunidad->selectionModel()->hasSelection();
+        model_->BotImprimirClick(selected ? ListComunidad->currentRow() : -1);
+    });
+    connect(ListSel, &QListWidget::doubleClicked, this,
+            [this](const QModelIndex& index) { model_->ListSelDblClick(index.row()); });
+    ListSel->viewport()->setMouseTracking(true);
+    ListSel->viewport()->installEventFilter(this);
     connect(BitBusTit, &QPushButton::clicked, this,
             [this] { model_->BitBusTitClick(EditBusTit->text()); });
     connect(EditBusTit, &QLineEdit::returnPressed, this,
@@ -192,6 +216,11 @@ void TForm1::apply(const DegreesChanges& changes) {
         PanelMapa->setText(view.mapPanelText);
     }
     if (changes.has(DegreesChanges::Visibility)) applyVisibility();
+    if (changes.has(DegreesChanges::Diagram) || changes.has(DegreesChanges::Visibility)) {
+        const bool shown = view.visible[static_cast<size_t>(DegreesControl::PanelGradosT)];
+        PanelGradosT->apply(model_->diagram(), shown);
+        if (shown) PanelGradosT->raise();
+    }
     if (changes.repaintTree) {
         for (QTreeWidgetItemIterator it(Tree); *it; ++it) {
             const int node = (*it)->data(0, kNodeRole).toInt();
@@ -279,7 +308,18 @@ void TForm1::applyLayout() {
     PanelSelTit->setGeometry(Lowered(kPanelSelTit, view.detailLowered));
     PanelSel->setGeometry(Lowered(kPanelSel, view.detailLowered));
     QRect rich = GridNotas->geometry();
-    if (view.richSalidasAtMaster) rich.moveTop(LabelMaster->y());
+    switch (view.richSalidasPlace) {
+        case RichSalidasPlace::Design:
+            break;
+        case RichSalidasPlace::AtMaster:
+            rich.moveTop(LabelMaster->y());
+            break;
+        case RichSalidasPlace::BelowMaster2:
+            // The masters text has the panel to itself: no detail button shows below it.
+            rich.setTop(LabelMaster2->geometry().bottom() + 1 + 5);
+            rich.setBottom(PanelSel->height() - 1 - rich.left());
+            break;
+    }
     RichSalidas->setGeometry(rich);
 }
 
@@ -351,6 +391,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         } else if (type == QEvent::Leave) {
             model_->listgradosMouseMove(-1);
         }
+        return QWidget::eventFilter(watched, event);
+    }
+    if (watched == ListSel->viewport() && type == QEvent::MouseMove) {
+        model_->ListSelMouseMove();
+        return QWidget::eventFilter(watched, event);
+    }
+    if (watched == LabelMaster2 && type == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        LabelMaster2->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        model_->LabelMaster2MouseUp();
         return QWidget::eventFilter(watched, event);
     }
     if (watched == mapa && type == QEvent::MouseMove) {

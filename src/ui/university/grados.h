@@ -23,6 +23,8 @@ class QTreeWidgetItem;
 namespace velmora {
 
 class AddressOpener;
+class DegreeDiagramPanel;
+class Printing;
 class Enlace;
 class RegionMapView;
 class ShadowLabel;
@@ -36,6 +38,7 @@ struct DegreesPlatform {
     const SharedPictures& pictures;
     Shutdown& shutdown;
     AddressOpener& opener;
+    Printing& printing;
     // The star map window that accompanies the where-to-study view (created before this screen).
     TForm7* starMap = nullptr;
     // The screens created so far, by class name: where leaving this screen leads.
@@ -112,7 +115,7 @@ class TForm1 : public QWidget {
     QListWidget* ListComunidad;
     QPushButton* BotRetroceder;
     QPushButton* BotImprimir;
-    QFrame* PanelGradosT;
+    DegreeDiagramPanel* PanelGradosT;
     ShadowLabel* labelCentro;
 
   public Q_SLOTS:

@@ -22,6 +22,7 @@
 #include "ui/shared/screen_parts.h"
 #include "ui/shared/shadow_label.h"
 #include "ui/shared/shared_pictures.h"
+#include "ui/university/degree_diagram_panel.h"
 #include "ui/university/grados.h"
 #include "ui/university/grados_cells.h"
 #include "ui/university/grados_layout.h"
@@ -166,6 +167,13 @@ void TForm1::createDetail() {
     LabelMaster = MakeLabel(PanelSel, "LabelMaster", QRect(10, 10, content.width(), 20));
     LabelMaster->setFont(ArialFont(10, true));
     LabelMaster2 = MakeLabel(PanelSel, "LabelMaster2", QRect(10, 32, content.width(), 20));
+    // The address of the register of degrees reads as a link.
+    QFont link = ArialFont(10);
+    link.setUnderline(true);
+    LabelMaster2->setFont(link);
+    Paint(LabelMaster2, PaletteColour::PaleBlue, PaletteColour::Blue);
+    LabelMaster2->setAutoFillBackground(false);
+    LabelMaster2->installEventFilter(this);
     for (QWidget* w : {static_cast<QWidget*>(ListSel), static_cast<QWidget*>(listSel2),
                        static_cast<QWidget*>(RichSalidas), static_cast<QWidget*>(GridNotas),
                        static_cast<QWidget*>(LabelMaster), static_cast<QWidget*>(LabelMaster2)})
@@ -197,7 +205,9 @@ void TForm1::createDetail() {
     PanelSelTit->hide();
     PanelSel->hide();
 
-    PanelGradosT = MakePanel(this, "PanelGradosT", kPanelSel);
+    PanelGradosT = new DegreeDiagramPanel(
+        this, {[this] { model_->TimergradoTimer(); }, [this] { model_->TimerfraseTimer(); },
+               [this] { model_->BotAvanzaClick(); }, [this] { model_->BotAcabarGClick(); }});
     PanelGradosT->hide();
 }
 

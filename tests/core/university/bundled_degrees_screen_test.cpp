@@ -12,6 +12,7 @@
 #include "core/university/where_to_study.h"
 #include "support/recording_messages.h"
 #include "support/recording_opener.h"
+#include "support/recording_printing.h"
 #include "support/param_names.h"
 
 namespace velmora {
@@ -39,8 +40,9 @@ protected:
 
     testing::RecordingMessages messages;
     testing::RecordingOpener opener;
+    testing::RecordingPrinting printing;
     Enlace enlace{messages, DataPaths::ForDataFolder(kBundled)};
-    DegreesScreen screen{enlace, opener};
+    DegreesScreen screen{enlace, opener, printing};
 };
 
 TEST_P(BundledDegreesScreenTest, EveryBranchListsEachOfItsDegreesOnce) {

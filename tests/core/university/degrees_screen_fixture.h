@@ -11,6 +11,7 @@
 #include "core/university/degrees_screen.h"
 #include "support/recording_messages.h"
 #include "support/recording_opener.h"
+#include "support/recording_printing.h"
 #include "support/test_texts.h"
 
 namespace velmora::testing {
@@ -44,11 +45,19 @@ class DegreesScreenFixture {
 
     // Loads the tables and creates the screen with its star map.
     DegreesScreen& load() {
-        screen = std::make_unique<DegreesScreen>(enlace, opener);
+        screen = std::make_unique<DegreesScreen>(enlace, opener, printing);
         created = screen->FormCreate();
         screen->attachStarMap(&starMap);
         screen->takeChanges();
         return *screen;
+    }
+
+    // Loads the tables and shows the screen's menu, its changes taken.
+    DegreesScreen& openMenu() {
+        DegreesScreen& s = load();
+        s.botinformacionClick();
+        s.takeChanges();
+        return s;
     }
 
     // Writes `count` degrees "Grado 01".. of the given branches (cycled), all offered at place 1
@@ -73,6 +82,21 @@ class DegreesScreenFixture {
         folder.data("dobles", {" 1Universidad de Granada"});
     }
 
+    // Six other studies (a heading, pages, the document row, a portal row, a group heading)
+    // whose pages hold a heading and a line, and a short masters text.
+    void writeOtherStudies() {
+        folder.language("otros", {"   DEPORTES", "Tecnico Deportivo", "Centros (documento)",
+                                  "  1 Cursos superiores", "   GRUPO", "Guardia Civil"});
+        std::vector<std::string> blocks;
+        for (int b = 1; b <= 6; ++b) {
+            blocks.push_back("#0" + std::to_string(b));
+            for (int k = 1; k <= 50; ++k)
+                blocks.push_back(k == 1 ? "- Pagina " + std::to_string(b) : k == 2 ? "Texto" : "");
+        }
+        folder.language("asignaot", blocks);
+        folder.language("master.txt", {"- Que es un master", "* Habilitantes", "Texto"});
+    }
+
     const DegreesState& state() const { return screen->state(); }
     const DegreesView& view() const { return screen->view(); }
     bool visible(DegreesControl c) const { return view().visible[static_cast<size_t>(c)]; }
@@ -84,6 +108,7 @@ class DegreesScreenFixture {
     RecordingMessages messages;
     Enlace enlace{messages, DataPaths::ForDataFolder(folder.path())};
     RecordingOpener opener;
+    RecordingPrinting printing;
     StarMap starMap{enlace};
     std::unique_ptr<DegreesScreen> screen;
     bool created = false;

@@ -1,4 +1,6 @@
 target_sources(core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/arts_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/arts_view_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bundled_degree_data_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bundled_degrees_screen_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_check_test.cpp
@@ -7,7 +9,10 @@ target_sources(core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/degree_profile_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_readers_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degree_statistics_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/degree_diagram_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/degrees_printing_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/degrees_screen_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/other_studies_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/requirements_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/requirements_view_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/double_degrees_test.cpp

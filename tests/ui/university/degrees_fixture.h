@@ -24,6 +24,7 @@
 #include "support/fake_shell.h"
 #include "support/recording_messages.h"
 #include "support/recording_opener.h"
+#include "support/recording_printing.h"
 #include "support/temp_folder.h"
 #include "ui/guidance/MapaEstrellas.h"
 #include "ui/menu/principal.h"
@@ -167,12 +168,15 @@ class DegreesProgram : public BundledProgram {
     void createScreens() {
         cutOff = std::make_unique<TForm6>(*enlace, opener);
         stars = std::make_unique<TForm7>(*enlace, pictures);
-        degrees = std::make_unique<TForm1>(
-            DegreesPlatform{*enlace, pictures, shutdown, opener, stars.get(), routes.find});
+        degrees = std::make_unique<TForm1>(DegreesPlatform{*enlace, pictures, shutdown, opener,
+                                                           *printing, stars.get(), routes.find});
         menu = std::make_unique<Tform0>(MenuPlatform{*enlace, pictures, display, shutdown, routes,
                                                      opener, SettingsStore(store->file())});
     }
 
+    // The degrees screen prints here; a test may point it elsewhere before createScreens().
+    RecordingPrinting recording;
+    Printing* printing = &recording;
     std::unique_ptr<TForm6> cutOff;
     std::unique_ptr<TForm7> stars;
     std::unique_ptr<TForm1> degrees;
