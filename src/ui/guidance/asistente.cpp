@@ -79,7 +79,6 @@ void TForm5::FormCreate() {
     setFixedSize(kScreenMode.width, kScreenMode.height);
     move(0, 0);
 
-    floor_ = SharedTiles(platform_.pictures, "suelo", QSize(kScreenMode.width, kScreenMode.height));
 
     model_.FormCreate();
     for (const AssistantPlace& place : AssistantLayout())
@@ -115,9 +114,7 @@ QWidget* TForm5::create(const AssistantPlace& place) {
             break;
         }
         case K::Picture: {
-            auto* picture = new QLabel(parent);
-            picture->setPixmap(SharedTiles(platform_.pictures, "parte", place.rect.size()));
-            w = picture;
+            w = new TiledPicture(platform_.pictures, "parte", parent);
             break;
         }
         case K::Label: {
@@ -322,7 +319,7 @@ void TForm5::closeEvent(QCloseEvent* event) {
 
 void TForm5::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(0, 0, floor_);
+    PaintTiles(p, rect(), platform_.pictures, "suelo");
 }
 
 bool TForm5::eventFilter(QObject* watched, QEvent* event) {

@@ -70,7 +70,6 @@ class TForm5 : public QWidget {
     Assistant model_;
     std::array<QWidget*, kAssistantControlCount> controls_{};
     std::array<QTimer*, kAssistantTimerCount> timers_{};
-    QPixmap floor_;
 };
 
 }  // namespace velmora

@@ -182,8 +182,6 @@ void TFlomce::FormCreate() {
     setObjectName(QStringLiteral("TFlomce"));
     setFixedSize(kScreenMode.width, kScreenMode.height);
     move(0, 0);
-    background_ =
-        SharedTiles(platform_.pictures, "suelo", QSize(kScreenMode.width, kScreenMode.height));
 
     model_.FormCreate();
     const DiagramView& view = model_.view();
@@ -333,7 +331,7 @@ void TFlomce::closeEvent(QCloseEvent* event) {
 
 void TFlomce::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(0, 0, background_);
+    PaintTiles(p, rect(), platform_.pictures, "suelo");
 }
 
 }  // namespace velmora

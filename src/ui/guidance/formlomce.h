@@ -84,7 +84,6 @@ class TFlomce : public QWidget {
 
     DiagramPlatform platform_;
     LomceDiagram model_;
-    QPixmap background_;
 };
 
 }  // namespace velmora

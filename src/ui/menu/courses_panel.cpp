@@ -97,11 +97,10 @@ CoursesPanel::CoursesPanel(CoursesBrowser& model, const MenuTexts& texts,
     hide();
 
     auto picture = [this, &pictures](const char* name, QRect geometry, const char* slot) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setGeometry(geometry);
-        label->setPixmap(SharedTiles(pictures, slot, geometry.size()));
-        return label;
+        auto* tiles = new TiledPicture(pictures, slot, this);
+        tiles->setObjectName(QString::fromLatin1(name));
+        tiles->setGeometry(geometry);
+        return tiles;
     };
     degradeini = picture("degradeini", {0, 0, 1024, 768}, "suelo");
     const QImage& left = pictures.picture("TilIzq");

@@ -25,10 +25,10 @@ public:
     // LabelCurEspClick.
     void LabelCurEspClick();
 
-    QLabel* degradeini;
-    QLabel* TilArr;
-    QLabel* TilIzq;
-    QLabel* TilDer;
+    QWidget* degradeini;
+    QWidget* TilArr;
+    QWidget* TilIzq;
+    QWidget* TilDer;
     ShadowLabel* RxLabelEspe;
     ShadowLabel* RxLabelAno;
     QWidget* panelsel;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPrinter>
+#include <memory>
 
 #include "core/printing/printing.h"
 #include "ui/printing/report_output.h"
@@ -9,17 +10,19 @@ namespace velmora {
 
 // The one print flow of every screen: the system print dialog over the active window, and the
 // report printed where the user confirms (a printer through CUPS, or a PDF file); nothing on
-// cancel. The printer lives as long as the program, so the dialog offers the last choice again.
+// cancel. The printer is made at the first print (making it reaches the print system, which a
+// student who never prints should not wait for at start-up) and then lives as long as the
+// program, so the dialog offers the last choice again.
 class QtPrinting final : public Printing {
 public:
     QtPrinting(Messages& messages, const QString& pictureFolder);
 
     bool Print(const Report& report) override;
 
-    QPrinter& printer() { return printer_; }
+    QPrinter& printer();
 
 private:
-    QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer_;
     ReportOutput output_;
 };
 

@@ -113,38 +113,51 @@ ShadowLabel* MakeSchoolLabel(QWidget* parent) {
 
 namespace {
 
-QPixmap ComposeSectionFrame(const SharedPictures& pictures) {
-    QImage canvas(kScreenMode.width, kScreenMode.height, QImage::Format_RGB32);
-    canvas.fill(ToQColor(PaletteColour::LightPeach));
-    const QImage& floor = pictures.picture("suelo");
-    if (!floor.isNull()) TileImage(canvas, floor);
-    QPainter p(&canvas);
-    const QImage& left = pictures.picture("TilIzq");
-    const QImage& right = pictures.picture("TilDer");
-    const QImage& top = pictures.picture("marcoar");
-    if (!left.isNull()) TileImage(p, QRect(0, top.height(), left.width(), canvas.height()), left);
-    if (!right.isNull())
-        TileImage(
-            p, QRect(canvas.width() - right.width(), top.height(), right.width(), canvas.height()),
-            right);
-    if (!top.isNull()) TileImage(p, QRect(0, 0, canvas.width(), top.height()), top);
-    p.end();
-    return QPixmap::fromImage(std::move(canvas));
+// A shared picture as a pixmap, converted once; null when the picture was never loaded.
+const QPixmap& TilePixmap(const SharedPictures& pictures, const char* slot) {
+    return pictures.composed(std::string("tile ") + slot,
+                             [&] { return QPixmap::fromImage(pictures.picture(slot)); });
 }
 
 }  // namespace
 
-QPixmap SectionFrame(const SharedPictures& pictures) {
-    return pictures.composed("sectionFrame", [&] { return ComposeSectionFrame(pictures); });
+void PaintTiles(QPainter& painter, const QRect& area, const SharedPictures& pictures,
+                const char* slot) {
+    const QPixmap& tile = TilePixmap(pictures, slot);
+    if (tile.isNull())
+        painter.fillRect(area, Qt::black);
+    else
+        painter.drawTiledPixmap(area, tile);
 }
 
-QPixmap SharedTiles(const SharedPictures& pictures, const char* slot, QSize size) {
-    const std::string key = std::string("tiles ") + slot + ' ' + std::to_string(size.width()) +
-                            'x' + std::to_string(size.height());
-    return pictures.composed(
-        key, [&] { return QPixmap::fromImage(Tiled(pictures.picture(slot), size)); });
+void PaintSectionFrame(QPainter& painter, const SharedPictures& pictures) {
+    const QRect window(0, 0, kScreenMode.width, kScreenMode.height);
+    const QPixmap& floor = TilePixmap(pictures, "suelo");
+    const QPixmap& left = TilePixmap(pictures, "TilIzq");
+    const QPixmap& right = TilePixmap(pictures, "TilDer");
+    const QPixmap& top = TilePixmap(pictures, "marcoar");
+    if (floor.isNull())
+        painter.fillRect(window, ToQColor(PaletteColour::LightPeach));
+    else
+        painter.drawTiledPixmap(window, floor);
+    if (!left.isNull())
+        painter.drawTiledPixmap(QRect(0, top.height(), left.width(), window.height()), left);
+    if (!right.isNull())
+        painter.drawTiledPixmap(
+            QRect(window.width() - right.width(), top.height(), right.width(), window.height()),
+            right);
+    if (!top.isNull()) painter.drawTiledPixmap(QRect(0, 0, window.width(), top.height()), top);
 }
 
+TiledPicture::TiledPicture(const SharedPictures& pictures, const char* slot, QWidget* parent)
+    : QWidget(parent), pictures_(pictures), slot_(slot) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TiledPicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    PaintTiles(p, rect(), pictures_, slot_);
+}
 
 void SetCaption(QWidget* control, const QString& text) {
     if (auto* button = qobject_cast<QPushButton*>(control)) button->setText(text);

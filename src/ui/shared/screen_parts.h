@@ -54,12 +54,29 @@ ShadowLabel* MakeHeading(QWidget* parent, const char* name, QRect geometry, int 
 // `labelCentro`: the school's name and the year, shadowed, across the bottom of a section screen.
 ShadowLabel* MakeSchoolLabel(QWidget* parent);
 
+// The backgrounds are painted tile by tile at each paint rather than kept as full-window pictures:
+// a 1024 x 768 copy per screen costs 3 MB, and the screens are all created at start-up.
+
+// Paints the shared picture `slot` repeated from the top left corner of `area`, black where there
+// is no picture.
+void PaintTiles(QPainter& painter, const QRect& area, const SharedPictures& pictures,
+                const char* slot);
 // The section screens' frame: the floor tiled over the whole window, the top strip and the two
 // side strips over it.
-QPixmap SectionFrame(const SharedPictures& pictures);
-// The shared picture `slot` repeated from the top left corner over `size` (black where there is no
-// picture), one copy for every screen that asks for the same tiles.
-QPixmap SharedTiles(const SharedPictures& pictures, const char* slot, QSize size);
+void PaintSectionFrame(QPainter& painter, const SharedPictures& pictures);
+
+// A picture control filled with a shared picture's tiles.
+class TiledPicture final : public QWidget {
+  public:
+    TiledPicture(const SharedPictures& pictures, const char* slot, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    const SharedPictures& pictures_;
+    const char* slot_;
+};
 
 // A button showing the fat arrow of PaintArrow: the arrows that walk the steps of a diagram,
 // greyed while they cannot go further.

@@ -11,7 +11,7 @@
 namespace velmora {
 
 SectionScreen::SectionScreen(const char* className, const SharedPictures& pictures, QWidget* parent)
-    : QWidget(parent), frame_(SectionFrame(pictures)) {
+    : QWidget(parent), pictures_(pictures) {
     setObjectName(QString::fromLatin1(className));
     setFixedSize(kScreenMode.width, kScreenMode.height);
     move(0, 0);
@@ -20,7 +20,7 @@ SectionScreen::SectionScreen(const char* className, const SharedPictures& pictur
 
 void SectionScreen::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(0, 0, frame_);
+    PaintSectionFrame(p, pictures_);
 }
 
 void SectionScreen::mouseMoveEvent(QMouseEvent* event) {

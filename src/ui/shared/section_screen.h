@@ -30,7 +30,7 @@ class SectionScreen : public QWidget {
     bool ready() const { return ready_; }
 
   private:
-    QPixmap frame_;
+    const SharedPictures& pictures_;
     bool ready_ = false;
 };
 

@@ -82,7 +82,6 @@ void TForm1::FormCreate() {
         statistics->setOwner(this);
     }
 
-    paintFrame();
     createMenu();
     createBrowser();
     createDetail();
@@ -368,7 +367,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(0, 0, frame_);
+    PaintSectionFrame(p, platform_.pictures);
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {

@@ -135,7 +135,7 @@ class TForm1 : public QWidget {
     void createBrowser();
     void createDetail();
     void createMap();
-    void paintFrame();
+
     void connectControls();
 
     // Runs a handler of the model and shows what it changed.
@@ -157,7 +157,6 @@ class TForm1 : public QWidget {
     DegreesPlatform platform_;
     std::unique_ptr<DegreesScreen> model_;
     std::array<QWidget*, kDegreesControlCount> controls_{};
-    QPixmap frame_;
     bool applying_ = false;
     bool ready_ = false;  // every control exists
 };

@@ -243,8 +243,4 @@ void TForm1::createMap() {
     PanelMapa->hide();
 }
 
-void TForm1::paintFrame() {
-    frame_ = SectionFrame(platform_.pictures);
-}
-
 }  // namespace velmora

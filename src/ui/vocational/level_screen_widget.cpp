@@ -42,7 +42,6 @@ LevelScreenWidget::LevelScreenWidget(LevelPlatform platform, std::unique_ptr<Lev
     setFixedSize(kScreenMode.width, kScreenMode.height);
     move(0, 0);
     setMouseTracking(true);
-    frame_ = SectionFrame(platform_.pictures);
 }
 
 LevelScreenWidget::~LevelScreenWidget() {
@@ -357,7 +356,7 @@ void LevelScreenWidget::closeEvent(QCloseEvent* event) {
 
 void LevelScreenWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(0, 0, frame_);
+    PaintSectionFrame(p, platform_.pictures);
 }
 
 void LevelScreenWidget::mouseMoveEvent(QMouseEvent* event) {

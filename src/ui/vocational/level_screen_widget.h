@@ -134,7 +134,6 @@ class LevelScreenWidget : public QWidget {
 
     LevelPlatform platform_;
     std::unique_ptr<LevelScreen> model_;
-    QPixmap frame_;
     bool ready_ = false;  // every control exists
 
   private:

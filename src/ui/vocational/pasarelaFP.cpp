@@ -50,6 +50,7 @@ QLabel* Background(QWidget* panel, const char* name, const QPixmap& picture) {
     auto* image = new QLabel(panel);
     image->setObjectName(QString::fromLatin1(name));
     image->setGeometry(kWindow);
+    image->setScaledContents(true);
     image->setPixmap(picture);
     return image;
 }
@@ -108,11 +109,13 @@ void TForm6::FormCreate() {
     setFixedSize(kWindow.size());
     move(0, 0);
 
-    // Both backgrounds: white at the top to navy at the bottom.
-    QPixmap background(kWindow.size());
+    // Both backgrounds: white at the top to navy at the bottom. Every row is one colour, so one
+    // column stretched across the window draws it without a full-window picture at start-up.
+    QPixmap background(1, kWindow.height());
     {
         QPainter p(&background);
-        GradientFill(p, kWindow, ToQColor(PaletteColour::White), ToQColor(PaletteColour::Navy));
+        GradientFill(p, QRect(0, 0, 1, kWindow.height()), ToQColor(PaletteColour::White),
+                     ToQColor(PaletteColour::Navy));
     }
     createCutOffPanel(background);
     createWeightingsPanel(background);
