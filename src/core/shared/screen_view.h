@@ -109,6 +109,16 @@ struct ControlStates {
 
 // The one-shot requests a screen model makes of its widget besides what its view shows: scroll a
 // list or grid to a top row, give a control the focus.
+// The changes of a window opened over another screen, which hid itself: the parts that changed
+// (a screen's own Part flags) and whether that screen is to be shown again.
+struct OwnedWindowChanges {
+    unsigned parts = 0;
+    bool showOwner = false;
+
+    bool any() const { return parts != 0 || showOwner; }
+    bool has(unsigned part) const { return (parts & part) != 0; }
+};
+
 template <typename Control>
 struct ScreenRequests {
     struct Scroll {

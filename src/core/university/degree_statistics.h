@@ -96,7 +96,7 @@ struct DegreeStatisticsView {
     bool webUnderlined = false;
 };
 
-struct DegreeStatisticsChanges {
+struct DegreeStatisticsChanges : OwnedWindowChanges {
     enum Part : unsigned {
         Window = 1u << 0,
         Controls = 1u << 1,
@@ -105,12 +105,6 @@ struct DegreeStatisticsChanges {
         Rich = 1u << 4,
         Web = 1u << 5,
     };
-    unsigned parts = 0;
-    // Show the degrees screen, which hid itself when it opened this one.
-    bool showOwner = false;
-
-    bool any() const { return parts != 0 || showOwner; }
-    bool has(Part part) const { return (parts & part) != 0; }
 };
 
 // The model of TFormEstGra, the degree statistics screen the degrees screen opens from its

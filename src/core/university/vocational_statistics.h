@@ -87,7 +87,7 @@ struct StatisticsView {
     std::array<bool, 2> timers{};           // Timer1, Timer2
 };
 
-struct StatisticsChanges {
+struct StatisticsChanges : OwnedWindowChanges {
     enum Part : unsigned {
         Window = 1u << 0,
         Controls = 1u << 1,
@@ -96,12 +96,6 @@ struct StatisticsChanges {
         Timers = 1u << 4,
         Info = 1u << 5,
     };
-    unsigned parts = 0;
-    // Show the screen the window was opened from (the higher-level screen), which hid itself.
-    bool showOwner = false;
-
-    bool any() const { return parts != 0 || showOwner; }
-    bool has(Part part) const { return (parts & part) != 0; }
 };
 
 // The model of TEstadisticas, the statistics window of vocational training that the higher-level

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/shared/screen_view.h"
+
 namespace velmora {
 
 class AddressOpener;
@@ -80,7 +82,7 @@ struct CutOffView {
 };
 
 // What changed since the widget last looked, and what it is asked to do once.
-struct CutOffChanges {
+struct CutOffChanges : OwnedWindowChanges {
     enum Part : unsigned {
         Window = 1u << 0,     // visible
         Panels = 1u << 1,     // cutOffPanel, weightingsPanel
@@ -90,12 +92,6 @@ struct CutOffChanges {
         Offerings = 1u << 5,  // offeringsShown, offeringRows (listcalc refilled, no selection)
         Documents = 1u << 6,  // documents, selectedDocument
     };
-    unsigned parts = 0;
-    // Show the screen the window was opened from (the degrees screen), which it hid.
-    bool showOwner = false;
-
-    bool any() const { return parts != 0 || showOwner; }
-    bool has(Part part) const { return (parts & part) != 0; }
 };
 
 // The model of TForm6, the window of cut-off marks and weighting documents that the degrees
