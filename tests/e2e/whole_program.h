@@ -1,0 +1,134 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <functional>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "app/main_sequence.h"
+#include "app/options.h"
+#include "app/screens.h"
+#include "support/pdf_printing.h"
+#include "support/recording_messages.h"
+#include "support/recording_opener.h"
+#include "support/recording_save_dialog.h"
+#include "support/recording_sound.h"
+#include "support/shots.h"
+#include "support/temp_folder.h"
+#include "ui/menu/principal.h"
+#include "ui/shared/aviso.h"
+#include "ui/shared/roll_transition.h"
+#include "ui/university/degrees_fixture.h"
+
+namespace velmora::testing {
+
+// The exit code of a run whose walk left the program running.
+inline constexpr int kStillRunning = 70;
+
+// The whole program, started as a school starts it (`velmora N 0`, or `S` for the scene) on the
+// data folder beside the test binary, with its settings and its single-instance lock in fresh
+// temporary folders. The walk runs once the home screen is shown, with the live screens. What
+// would wait for a person or reach outside the program answers as the test says: messages are
+// recorded and questions answered yes, reports are printed to PDF files, the save dialog
+// answers with a file of a temporary folder, addresses and sounds are recorded. Transitions are
+// immediate; the walk drives the screens' timers by their tick methods.
+class WholeProgramTest : public ::testing::Test {
+  protected:
+    using Walk = std::function<void()>;
+
+    // Runs the program with these parameters; gives its exit code.
+    int run(const QStringList& parameters, Walk walk) {
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        RollTransition::SetDuration(0);
+        std::vector<QByteArray> arguments{QByteArrayLiteral("velmora")};
+        for (const QString& p : parameters) arguments.push_back(p.toLocal8Bit());
+        std::vector<char*> argv;
+        for (QByteArray& a : arguments) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        int argc = static_cast<int>(arguments.size());
+        ProgramHook hook;
+        hook.messages = &messages;
+        hook.printing = &printing;
+        hook.saveDialog = &saveDialog;
+        hook.opener = &opener;
+        hook.sound = &sound;
+        hook.splashPauses = false;
+        hook.atHome = [this, walk](ScreenContext& live) {
+            context = &live;
+            walk();
+            // A walk that ended the program has left the event loop; otherwise this ends it.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(kStillRunning); });
+        };
+        const int code = RunVelmora(argc, argv.data(), ProgramOptions{}, hook);
+        context = nullptr;
+        return code;
+    }
+
+    template <class Screen>
+    Screen* screen(const char* className) const {
+        return qobject_cast<Screen*>(context->screen(className));
+    }
+    Tform0& menu() const { return *screen<Tform0>("Tform0"); }
+
+    // Through a door of the main menu: the figure climbs, the door grows, the section opens.
+    void door(MenuLabel label) { OpenDoor(menu(), label); }
+
+    // The next notice dialog is answered as a student would, with `name` typed when it asks
+    // for one.
+    static void AnswerNotice(bool yes, const QString& name = {}) {
+        QTimer::singleShot(0, qApp, [yes, name] {
+            auto* dialog = qobject_cast<TForm4*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr) << "no notice dialog came up";
+            if (!name.isEmpty()) dialog->EditNombre->setText(name);
+            (yes ? dialog->ShadowSi : dialog->ShadowNo)->click();
+        });
+    }
+
+    // The home screen is on screen again with `section` gone; a picture of the section's last
+    // step was kept before leaving it.
+    void expectHome(QWidget* section, QWidget* home = nullptr) const {
+        if (!home) home = &menu();
+        EXPECT_TRUE(home->isVisible()) << "the home screen is not shown";
+        if (section) {
+            EXPECT_FALSE(section->isVisible()) << "the section is still shown";
+        }
+    }
+
+    // The normal way out: the home screen closed and the exit question answered yes.
+    void leave(QWidget* home = nullptr) {
+        const qsizetype asked = messages.questions.size();
+        (home ? home : &menu())->close();
+        EXPECT_EQ(messages.questions.size(), asked + 1) << "the exit question was not asked";
+    }
+
+    // Keeps a picture of a step, with VELMORA_SHOTS set.
+    static void Shot(QWidget& widget, const std::string& name) {
+        QCoreApplication::processEvents();
+        SaveShot(widget, ("e2e-" + name).c_str());
+    }
+
+    std::string errors() const { return messages.errors.join(u'\n').toStdString(); }
+
+    TempFolder config;
+    TempFolder runtime;
+    TempFolder output;
+    RecordingMessages messages;
+    PdfPrinting printing{messages, QStringLiteral(VELMORA_BUNDLED_DATA),
+                         output.file(QStringLiteral("report.pdf"))};
+    RecordingSaveDialog saveDialog;
+    RecordingOpener opener;
+    RecordingSound sound;
+    ScreenContext* context = nullptr;  // while the program runs
+};
+
+}  // namespace velmora::testing
