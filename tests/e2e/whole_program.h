@@ -26,8 +26,10 @@
 #include "support/temp_folder.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
+#include "ui/shared/region_map_view.h"
 #include "ui/shared/roll_transition.h"
 #include "ui/university/degrees_fixture.h"
+#include "ui/vocational/level_screen_widget.h"
 
 namespace velmora::testing {
 
@@ -41,7 +43,7 @@ inline constexpr int kStillRunning = 70;
 // recorded and questions answered yes, reports are printed to PDF files, the save dialog
 // answers with a file of a temporary folder, addresses and sounds are recorded. Transitions are
 // immediate; the walk drives the screens' timers by their tick methods.
-class WholeProgramTest : public ::testing::Test {
+class EndToEnd : public ::testing::Test {
   protected:
     using Walk = std::function<void()>;
 
@@ -115,6 +117,35 @@ class WholeProgramTest : public ::testing::Test {
     static void Shot(QWidget& widget, const std::string& name) {
         QCoreApplication::processEvents();
         SaveShot(widget, ("e2e-" + name).c_str());
+    }
+
+    static void ClickRow(QListWidget* list, int row) {
+        ClickAt(list->viewport(), RowCentre(list, row));
+    }
+
+    // From the families of a group (from row `first`), the first that has titles; then its first
+    // title.
+    static void PickTitle(LevelScreenWidget& s, int first) {
+        for (int family = first; family < s.ListPreFam->count() && s.ListTit->count() == 0;
+             ++family)
+            ClickRow(s.ListPreFam, family);
+        ASSERT_GT(s.ListTit->count(), 0);
+        ClickRow(s.ListTit, 0);
+        ASSERT_GT(s.levelModel().state().selectedTitle, 0);
+    }
+    // The first community lit for the chosen title, clicked on the map: its centres.
+    void clickTeachingCommunity(LevelScreenWidget& s) {
+        const LevelState& state = s.levelModel().state();
+        int community = 1;
+        while (community <= LevelState::kCommunities &&
+               !state.titleCommunities[static_cast<size_t>(community)])
+            ++community;
+        ASSERT_LE(community, LevelState::kCommunities) << "no community teaches the title";
+        const MarkerPoint at = context->enlace.regionMaps.markerPoint(community);
+        ClickAt(s.mapa, {at.x, at.y});
+        EXPECT_EQ(state.community, community);
+        ASSERT_TRUE(s.reja->isVisible());
+        EXPECT_GT(s.reja->rowCount(), 0);
     }
 
     std::string errors() const { return messages.errors.join(u'\n').toStdString(); }

@@ -1,5 +1,5 @@
-// Every section of the program walked end to end: the real program started on the bundled data,
-// the section opened through its door of the main menu, its main request made, and back home.
+// The university section end to end: from its door of the main menu to a degree's places and back
+// home.
 #include <gtest/gtest.h>
 
 #include "e2e/whole_program.h"
@@ -12,7 +12,7 @@ using testing::ClickAt;
 using testing::RowCentre;
 using testing::SendMouse;
 
-class EndToEnd : public testing::WholeProgramTest {};
+using testing::EndToEnd;
 
 // A branch, a degree, its places by community with their cut-off marks.
 TEST_F(EndToEnd, ADegreesPlacesByCommunity) {

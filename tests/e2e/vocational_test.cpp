@@ -1,0 +1,156 @@
+// The vocational sections end to end: from their doors of the main menu to a title's centres,
+// a title's statistics, a certificate and a family's catalogue, and back home.
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+
+#include "core/vocational/catalogue_screen.h"
+#include "e2e/whole_program.h"
+#include "ui/shared/bar_chart_view.h"
+#include "ui/university/estadistica.h"
+#include "ui/vocational/catU.h"
+#include "ui/vocational/certifiU.h"
+#include "ui/vocational/inipro.h"
+#include "ui/vocational/medio.h"
+#include "ui/vocational/superior.h"
+
+namespace velmora {
+namespace {
+
+using testing::ClickAt;
+using testing::EndToEnd;
+
+// Door 5: after the helicopter's intro, a title and the centres of a community that teaches it.
+TEST_F(EndToEnd, AnIntermediateTitlesCentresInACommunity) {
+    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+        door(MenuLabel::FPM);
+        TForm3& s = *screen<TForm3>("TForm3");
+        ASSERT_TRUE(s.isVisible());
+        IntermediateScreen& m = s.model();
+        using T = HelicopterIntro::Timer;
+        for (int i = 0; i < 200 && (s.heli->isActive() || s.piloto->isActive()); ++i)
+            m.tick(s.piloto->isActive() ? T::Piloto : T::Heli);
+        ASSERT_TRUE(s.botTit2->isVisible());
+        s.botTit2->click();
+        ClickRow(s.ListPreFam, 1);
+        PickTitle(s, 1);
+        clickTeachingCommunity(s);
+        Shot(s, "intermediate-centres");
+        for (int i = 0; i < 5 && !s.botSalir->isVisible(); ++i) s.BotRetrocederFP->click();
+        s.botSalir->click();
+        expectHome(&s);
+        leave();
+    });
+    EXPECT_EQ(code, 0) << errors();
+}
+
+// Door 3: a title's menu, its statistics window with the chart of titles, and back.
+TEST_F(EndToEnd, AHigherTitlesStatistics) {
+    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+        door(MenuLabel::FpS);
+        TForm8& s = *screen<TForm8>("TForm8");
+        auto& statistics = *screen<TEstadisticas>("TEstadisticas");
+        ASSERT_TRUE(s.isVisible());
+        s.MenuFP1->click();
+        ClickRow(s.ListPreFam, 1);
+        PickTitle(s, 1);
+        ASSERT_TRUE(s.PanelFpTit->isVisible());
+        qobject_cast<QPushButton*>(s.control(HigherControl::MenuFPTitEst))->click();
+        s.ButtonEstad1->click();
+        ASSERT_TRUE(statistics.isVisible());
+        EXPECT_FALSE(s.isVisible());
+        VocationalStatistics& m = statistics.model();
+        constexpr auto kTimer = VocationalStatistics::Timer::Timer1;
+        for (int i = 0; i < 100 && m.view().timers[static_cast<size_t>(kTimer)]; ++i)
+            m.tick(kTimer);
+        EXPECT_FALSE(statistics.chart1->picture().boxes.empty());
+        EXPECT_GE(statistics.ScrollBar1->value(), 1);
+        Shot(statistics, "higher-statistics");
+        statistics.ButtonRetroEsta->click();
+        ASSERT_TRUE(s.isVisible());
+        s.BotRetrocederFP->click();
+        ASSERT_TRUE(s.PanelFP->isVisible());
+        s.menuFP3->click();
+        expectHome(&s);
+        EXPECT_FALSE(statistics.isVisible());
+        leave();
+    });
+    EXPECT_EQ(code, 0) << errors();
+}
+
+// Door 6: a group, a family's title and the centres of a community that teaches it.
+TEST_F(EndToEnd, ABasicTitlesCentresInACommunity) {
+    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+        door(MenuLabel::FPip);
+        TFIniPro& s = *screen<TFIniPro>("TFIniPro");
+        ASSERT_TRUE(s.isVisible());
+        const VocationalTables& t = context->enlace.vocational;
+        int group = 0;
+        while (t.basicFamilyGroups.group(group + 1).headers[0] == 0) ++group;
+        ClickRow(s.ListSelFp, group);
+        PickTitle(s, 0);
+        clickTeachingCommunity(s);
+        Shot(s, "basic-centres");
+        s.BotRetrocederFP->click();
+        s.BotRetrocederFP->click();
+        expectHome(&s);
+        leave();
+    });
+    EXPECT_EQ(code, 0) << errors();
+}
+
+// The stop-studying sign: an area with families, a family's first certificate with its details.
+TEST_F(EndToEnd, ACertificatesDetails) {
+    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+        ClickAt(menu().label(MenuLabel::Dejar), {4, 4});
+        TCertifica& s = *screen<TCertifica>("TCertifica");
+        ASSERT_TRUE(s.isVisible());
+        int area = 0;
+        for (; area < s.ListSelFp->count(); ++area) {
+            ClickRow(s.ListSelFp, area);
+            if (s.ListTitFP->count() > 0) break;
+            s.BotRetrocederFP->click();
+        }
+        ASSERT_LT(area, s.ListSelFp->count());
+        ClickRow(s.ListTitFP, 0);
+        ASSERT_GT(s.ListFPExpli->count(), 0);
+        const QString certificate = s.ListFPExpli->item(0)->text();
+        ClickRow(s.ListFPExpli, 0);
+        ASSERT_TRUE(s.PanelResul->isVisible());
+        EXPECT_EQ(s.LabelTitulo->text(), certificate);
+        EXPECT_FALSE(s.LabelHoras->text().isEmpty());
+        Shot(s, "certificate");
+        s.BotRetrocederFP->click();
+        s.BotRetrocederFP->click();
+        expectHome(&s);
+        leave();
+    });
+    EXPECT_EQ(code, 0) << errors();
+}
+
+// Door 2: a family's degrees, titles and certificates, printed.
+TEST_F(EndToEnd, AFamilysCatalogue) {
+    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+        door(MenuLabel::Cat);
+        TFormCat& s = *screen<TFormCat>("TFormCat");
+        ASSERT_TRUE(s.isVisible());
+        ASSERT_GT(s.ListFam->count(), 0);
+        ClickRow(s.ListFam, 0);
+        int entries = 0;
+        for (int k = 0; k < kCatalogueLists; ++k)
+            entries += s.list(static_cast<CatalogueList>(k))->count();
+        EXPECT_GT(entries, 0);
+        Shot(s, "catalogue");
+        s.BotImprimir->click();
+        ASSERT_EQ(printing.reports.size(), 1u);
+        EXPECT_TRUE(testing::PdfText(printing.fileOf(1))
+                        .contains(s.model().view().familyRows.front().text.trimmed()));
+        s.BotRetroceder->click();
+        expectHome(&s);
+        leave();
+    });
+    EXPECT_EQ(code, 0) << errors();
+}
+
+}  // namespace
+}  // namespace velmora
