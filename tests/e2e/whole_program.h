@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <deque>
 #include <functional>
 #include <QStringList>
 #include <string>
@@ -24,6 +25,7 @@
 #include "support/recording_sound.h"
 #include "support/shots.h"
 #include "support/temp_folder.h"
+#include "ui/guidance/help_panel_view.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
 #include "ui/shared/region_map_view.h"
@@ -43,6 +45,38 @@ inline constexpr int kStillRunning = 70;
 // recorded and questions answered yes, reports are printed to PDF files, the save dialog
 // answers with a file of a temporary folder, addresses and sounds are recorded. Transitions are
 // immediate; the walk drives the screens' timers by their tick methods.
+// Answers the notice dialog each time it comes up, from a script. A question the script does not
+// expect fails the test and is answered no, so that no walk waits for a person.
+class NoticeScript : public QObject {
+  public:
+    struct Answer {
+        bool yes;
+        QString name;
+    };
+    std::deque<Answer> script;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* dialog = qobject_cast<TForm4*>(watched))
+                QTimer::singleShot(0, this, [this, dialog] { answer(*dialog); });
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    void answer(TForm4& dialog) {
+        Answer next{false, {}};
+        if (script.empty()) {
+            ADD_FAILURE() << "an unexpected question: " << dialog.LabelNombre->text().toStdString();
+        } else {
+            next = script.front();
+            script.pop_front();
+        }
+        if (!next.name.isEmpty()) dialog.EditNombre->setText(next.name);
+        (next.yes ? dialog.ShadowSi : dialog.ShadowNo)->click();
+    }
+};
+
 class EndToEnd : public ::testing::Test {
   protected:
     using Walk = std::function<void()>;
@@ -67,7 +101,9 @@ class EndToEnd : public ::testing::Test {
         hook.splashPauses = false;
         hook.atHome = [this, walk](ScreenContext& live) {
             context = &live;
+            if (QWidget* dialog = live.screen("TForm4")) dialog->installEventFilter(&notices);
             walk();
+            EXPECT_TRUE(notices.script.empty()) << "a question the walk answers was not asked";
             // A walk that ended the program has left the event loop; otherwise this ends it.
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(kStillRunning); });
         };
@@ -82,19 +118,16 @@ class EndToEnd : public ::testing::Test {
     }
     Tform0& menu() const { return *screen<Tform0>("Tform0"); }
 
-    // Through a door of the main menu: the figure climbs, the door grows, the section opens.
-    void door(MenuLabel label) { OpenDoor(menu(), label); }
-
-    // The next notice dialog is answered as a student would, with `name` typed when it asks
-    // for one.
-    static void AnswerNotice(bool yes, const QString& name = {}) {
-        QTimer::singleShot(0, qApp, [yes, name] {
-            auto* dialog = qobject_cast<TForm4*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr) << "no notice dialog came up";
-            if (!name.isEmpty()) dialog->EditNombre->setText(name);
-            (yes ? dialog->ShadowSi : dialog->ShadowNo)->click();
-        });
+    // Through a door of the main menu: the figure climbs, the door grows, the section opens and
+    // does what it leaves for the event loop once on show (as a restart question).
+    void door(MenuLabel label) {
+        OpenDoor(menu(), label);
+        QCoreApplication::sendPostedEvents();
     }
+
+    // The notice dialog's next question answered as a student would, with `name` typed when it
+    // asks for one.
+    void AnswerNotice(bool yes, const QString& name = {}) { notices.script.push_back({yes, name}); }
 
     // The home screen is on screen again with `section` gone; a picture of the section's last
     // step was kept before leaving it.
@@ -116,6 +149,7 @@ class EndToEnd : public ::testing::Test {
     // Keeps a picture of a step, with VELMORA_SHOTS set.
     static void Shot(QWidget& widget, const std::string& name) {
         QCoreApplication::processEvents();
+        for (HelpPanelView* help : widget.findChildren<HelpPanelView*>()) help->finishTyping();
         SaveShot(widget, ("e2e-" + name).c_str());
     }
 
@@ -159,6 +193,7 @@ class EndToEnd : public ::testing::Test {
     RecordingSaveDialog saveDialog;
     RecordingOpener opener;
     RecordingSound sound;
+    NoticeScript notices;
     ScreenContext* context = nullptr;  // while the program runs
 };
 
