@@ -2,17 +2,12 @@
 // a title's statistics, a certificate and a family's catalogue, and back home.
 #include <gtest/gtest.h>
 
-#include <QScrollBar>
-
 #include "core/vocational/catalogue_screen.h"
 #include "e2e/whole_program.h"
-#include "ui/shared/bar_chart_view.h"
-#include "ui/university/estadistica.h"
 #include "ui/vocational/catU.h"
 #include "ui/vocational/certifiU.h"
 #include "ui/vocational/inipro.h"
 #include "ui/vocational/medio.h"
-#include "ui/vocational/superior.h"
 
 namespace velmora {
 namespace {
@@ -48,31 +43,8 @@ TEST_F(EndToEnd, AnIntermediateTitlesCentresInACommunity) {
 TEST_F(EndToEnd, AHigherTitlesStatistics) {
     const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
         door(MenuLabel::FpS);
-        TForm8& s = *screen<TForm8>("TForm8");
-        auto& statistics = *screen<TEstadisticas>("TEstadisticas");
-        ASSERT_TRUE(s.isVisible());
-        s.MenuFP1->click();
-        ClickRow(s.ListPreFam, 1);
-        PickTitle(s, 1);
-        ASSERT_TRUE(s.PanelFpTit->isVisible());
-        qobject_cast<QPushButton*>(s.control(HigherControl::MenuFPTitEst))->click();
-        s.ButtonEstad1->click();
-        ASSERT_TRUE(statistics.isVisible());
-        EXPECT_FALSE(s.isVisible());
-        VocationalStatistics& m = statistics.model();
-        constexpr auto kTimer = VocationalStatistics::Timer::Timer1;
-        for (int i = 0; i < 100 && m.view().timers[static_cast<size_t>(kTimer)]; ++i)
-            m.tick(kTimer);
-        EXPECT_FALSE(statistics.chart1->picture().boxes.empty());
-        EXPECT_GE(statistics.ScrollBar1->value(), 1);
-        Shot(statistics, "higher-statistics");
-        statistics.ButtonRetroEsta->click();
-        ASSERT_TRUE(s.isVisible());
-        s.BotRetrocederFP->click();
-        ASSERT_TRUE(s.PanelFP->isVisible());
-        s.menuFP3->click();
-        expectHome(&s);
-        EXPECT_FALSE(statistics.isVisible());
+        walkHigherStatistics("higher-statistics");
+        expectHome(screen<TForm8>("TForm8"));
         leave();
     });
     EXPECT_EQ(code, 0) << errors();

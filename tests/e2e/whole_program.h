@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <QStringList>
@@ -26,12 +28,16 @@
 #include "support/shots.h"
 #include "support/temp_folder.h"
 #include "ui/guidance/help_panel_view.h"
+#include "ui/shared/bar_chart_view.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
 #include "ui/shared/region_map_view.h"
 #include "ui/shared/roll_transition.h"
 #include "ui/university/degrees_fixture.h"
+#include "ui/university/estadistica.h"
+#include "ui/university/grados.h"
 #include "ui/vocational/level_screen_widget.h"
+#include "ui/vocational/superior.h"
 
 namespace velmora::testing {
 
@@ -180,6 +186,64 @@ class EndToEnd : public ::testing::Test {
         EXPECT_EQ(state.community, community);
         ASSERT_TRUE(s.reja->isVisible());
         EXPECT_GT(s.reja->rowCount(), 0);
+    }
+
+    // The degrees screen on show: a branch, a degree, its places by community with their cut-off
+    // marks; then out by its back buttons.
+    void walkDegreesPlaces(const std::string& shot) {
+        TForm1& s = *screen<TForm1>("TForm1");
+        ASSERT_TRUE(s.isVisible());
+        s.BotMenuGrados->click();
+        ClickRow(s.Listramas, 3);  // engineering and architecture
+        ASSERT_TRUE(s.listgrados->isVisible());
+        constexpr int kArchitecture = 5;
+        const auto& rows = s.model().state().rowDegree;
+        const int row = static_cast<int>(std::find(rows.begin(), rows.end(), kArchitecture) -
+                                         rows.begin());
+        ASSERT_LT(row, s.listgrados->rowCount());
+        SendMouse(s.listgrados->viewport(), QEvent::MouseMove, RowCentre(s.listgrados, row));
+        SendMouse(s.listgrados->viewport(), QEvent::MouseButtonRelease,
+                  RowCentre(s.listgrados, row));
+        ASSERT_TRUE(s.GridNotas->isVisible());
+        EXPECT_TRUE(s.PanelSelTit->text().startsWith(QStringLiteral("Arquitectura")));
+        // Two heading rows, then each community's heading and its places.
+        EXPECT_GT(s.GridNotas->rowCount(),
+                  2 + context->enlace.degreeTables.offeringCount(kArchitecture));
+        Shot(s, shot);
+        s.ButtonRetroN->click();
+        s.ButtonRetroN->click();
+        s.BotMenuRetro->click();
+        EXPECT_FALSE(s.isVisible());
+    }
+
+    // The higher vocational screen on show: a title's menu, its statistics window with the chart
+    // of titles, back to the screen and out.
+    void walkHigherStatistics(const std::string& shot) {
+        TForm8& s = *screen<TForm8>("TForm8");
+        auto& statistics = *screen<TEstadisticas>("TEstadisticas");
+        ASSERT_TRUE(s.isVisible());
+        s.MenuFP1->click();
+        ClickRow(s.ListPreFam, 1);
+        PickTitle(s, 1);
+        ASSERT_TRUE(s.PanelFpTit->isVisible());
+        qobject_cast<QPushButton*>(s.control(HigherControl::MenuFPTitEst))->click();
+        s.ButtonEstad1->click();
+        ASSERT_TRUE(statistics.isVisible());
+        EXPECT_FALSE(s.isVisible());
+        VocationalStatistics& m = statistics.model();
+        constexpr auto kTimer = VocationalStatistics::Timer::Timer1;
+        for (int i = 0; i < 100 && m.view().timers[static_cast<size_t>(kTimer)]; ++i)
+            m.tick(kTimer);
+        EXPECT_FALSE(statistics.chart1->picture().boxes.empty());
+        EXPECT_GE(statistics.ScrollBar1->value(), 1);
+        Shot(statistics, shot);
+        statistics.ButtonRetroEsta->click();
+        ASSERT_TRUE(s.isVisible());
+        s.BotRetrocederFP->click();
+        ASSERT_TRUE(s.PanelFP->isVisible());
+        s.menuFP3->click();
+        EXPECT_FALSE(s.isVisible());
+        EXPECT_FALSE(statistics.isVisible());
     }
 
     std::string errors() const { return messages.errors.join(u'\n').toStdString(); }
