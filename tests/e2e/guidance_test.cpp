@@ -46,7 +46,7 @@ void LeaveEso(TForm2& s) {
 // The short test with 18 habits at their top and one more at its middle: a grade of 5.03,
 // just passed, and the way on to the rest of the questionnaire.
 TEST_F(EndToEnd, TheShortTestPassed) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         door(MenuLabel::CuesE);
         TForm2& s = *screen<TForm2>("TForm2");
         OpenQuestionnaire(s, s.BotCuestio3);
@@ -66,15 +66,13 @@ TEST_F(EndToEnd, TheShortTestPassed) {
         EXPECT_TRUE(s.BotContinuar->isVisible());
         Shot(s, "short-test-passed");
         LeaveEso(s);
-        expectHome(&s);
-        leave();
+        homeAndOut(&s);
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 // The full questionnaire answered as Lucía would, its result printed under her name.
 TEST_F(EndToEnd, TheFullQuestionnairePrintedToPdf) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         door(MenuLabel::CuesE);
         TForm2& s = *screen<TForm2>("TForm2");
         OpenQuestionnaire(s, s.BotCuestio1);
@@ -82,22 +80,20 @@ TEST_F(EndToEnd, TheFullQuestionnairePrintedToPdf) {
         s.BotResCues->click();
         ASSERT_TRUE(s.ListresCues->isVisible());
         Shot(s, "full-questionnaire-result");
-        AnswerNotice(true, QStringLiteral("Lucía Martín Ruiz"));
+        answerNotice(true, QStringLiteral("Lucía Martín Ruiz"));
         s.ImpResul->click();
         ASSERT_EQ(printing.reports.size(), 1u);
         const QString pdf = testing::PdfText(printing.fileOf(1)).simplified();
         EXPECT_TRUE(pdf.contains(QStringLiteral("Lucía Martín Ruiz"))) << pdf.toStdString();
         EXPECT_TRUE(pdf.contains(s.ListresCues->item(0)->text().simplified())) << pdf.toStdString();
         LeaveEso(s);
-        expectHome(&s);
-        leave();
+        homeAndOut(&s);
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 // Door 8: Marcos's qualities and interests ranked, the average saved under his name.
 TEST_F(EndToEnd, TheAdviceRankingSaved) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         door(MenuLabel::CuesB);
         TFormCon& s = *screen<TFormCon>("TFormCon");
         ASSERT_TRUE(s.isVisible());
@@ -106,7 +102,7 @@ TEST_F(EndToEnd, TheAdviceRankingSaved) {
         const QString first = s.ListResul->item(0, 0)->text();
         Shot(s, "advice-ranking");
         saveDialog.path = output.file(QStringLiteral("Marcos.TXT"));
-        AnswerNotice(true, QStringLiteral("Marcos Gil Peña"));
+        answerNotice(true, QStringLiteral("Marcos Gil Peña"));
         s.grabar->click();
         QFile file(saveDialog.path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -114,15 +110,13 @@ TEST_F(EndToEnd, TheAdviceRankingSaved) {
             << first.toStdString();
         if (s.acabarCua->isVisible()) s.acabarCua->click();
         s.MenuRetroCon->click();
-        expectHome(&s);
-        leave();
+        homeAndOut(&s);
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 // Door 7: the statements, the phrases page by page, the one that fits best, its professions.
 TEST_F(EndToEnd, TheProfessionsFunnel) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         door(MenuLabel::Profe);
         Tprofe& s = *screen<Tprofe>("Tprofe");
         ASSERT_TRUE(s.isVisible());
@@ -148,18 +142,16 @@ TEST_F(EndToEnd, TheProfessionsFunnel) {
              {ProfessionsTimer::Frase, ProfessionsTimer::Tit0, ProfessionsTimer::Titles})
             for (int i = 0; i < 400 && s.timer(t)->isActive(); ++i) s.tick(t);
         Shot(s, "professions");
-        AnswerNotice(true);
+        answerNotice(true);
         s.BotAcabar->click();
-        expectHome(&s);
-        leave();
+        homeAndOut(&s);
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 // Door 11: the Bachillerato panel, its degrees button to the degrees screen, back to the
 // assistant, and home.
 TEST_F(EndToEnd, TheAssistantToAScreenAndBack) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         using C = AssistantControl;
         door(MenuLabel::Asistente);
         TForm5& s = *screen<TForm5>("TForm5");
@@ -189,16 +181,14 @@ TEST_F(EndToEnd, TheAssistantToAScreenAndBack) {
         ASSERT_TRUE(s.isVisible());
         EXPECT_FALSE(degrees.isVisible());
         press(C::BotRetroAsis);
-        expectHome(&s);
         EXPECT_FALSE(context->enlace.assistantMode);
-        leave();
+        homeAndOut(&s);
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 // Door 4: the ESO screen's diagram button, the diagram stepped to its last step, and out.
 TEST_F(EndToEnd, TheLomceDiagramToItsLastStep) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         door(MenuLabel::Iti);
         TForm2& eso = *screen<TForm2>("TForm2");
         TFlomce& d = *screen<TFlomce>("TFlomce");
@@ -212,11 +202,9 @@ TEST_F(EndToEnd, TheLomceDiagramToItsLastStep) {
         d.BitRetro->click();
         ASSERT_TRUE(eso.isVisible());
         eso.BitAcabarLogse->click();
-        expectHome(&d);
         EXPECT_FALSE(eso.isVisible());
-        leave();
+        homeAndOut(&d);
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 }  // namespace

@@ -43,8 +43,7 @@ class SceneHome : public EndToEnd {
             QCoreApplication::sendPostedEvents();
             walk();
             if (::testing::Test::HasFatalFailure()) return;
-            expectHome(context->screen(section), scene);
-            leave(scene);
+            homeAndOut(context->screen(section), scene);
         });
     }
 

@@ -10,13 +10,11 @@ namespace {
 using testing::EndToEnd;
 
 TEST_F(EndToEnd, ADegreesPlacesByCommunity) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         door(MenuLabel::Carreras);
         walkDegreesPlaces("degrees");
-        expectHome(screen<TForm1>("TForm1"));
-        leave();
+        homeAndOut(screen<TForm1>("TForm1"));
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 }  // namespace

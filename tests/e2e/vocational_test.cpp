@@ -17,7 +17,7 @@ using testing::EndToEnd;
 
 // Door 5: after the helicopter's intro, a title and the centres of a community that teaches it.
 TEST_F(EndToEnd, AnIntermediateTitlesCentresInACommunity) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         door(MenuLabel::FPM);
         TForm3& s = *screen<TForm3>("TForm3");
         ASSERT_TRUE(s.isVisible());
@@ -33,26 +33,22 @@ TEST_F(EndToEnd, AnIntermediateTitlesCentresInACommunity) {
         Shot(s, "intermediate-centres");
         for (int i = 0; i < 5 && !s.botSalir->isVisible(); ++i) s.BotRetrocederFP->click();
         s.botSalir->click();
-        expectHome(&s);
-        leave();
+        homeAndOut(&s);
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 // Door 3: a title's menu, its statistics window with the chart of titles, and back.
 TEST_F(EndToEnd, AHigherTitlesStatistics) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         door(MenuLabel::FpS);
         walkHigherStatistics("higher-statistics");
-        expectHome(screen<TForm8>("TForm8"));
-        leave();
+        homeAndOut(screen<TForm8>("TForm8"));
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 // Door 6: a group, a family's title and the centres of a community that teaches it.
 TEST_F(EndToEnd, ABasicTitlesCentresInACommunity) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         door(MenuLabel::FPip);
         TFIniPro& s = *screen<TFIniPro>("TFIniPro");
         ASSERT_TRUE(s.isVisible());
@@ -65,15 +61,13 @@ TEST_F(EndToEnd, ABasicTitlesCentresInACommunity) {
         Shot(s, "basic-centres");
         s.BotRetrocederFP->click();
         s.BotRetrocederFP->click();
-        expectHome(&s);
-        leave();
+        homeAndOut(&s);
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 // The stop-studying sign: an area with families, a family's first certificate with its details.
 TEST_F(EndToEnd, ACertificatesDetails) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         ClickAt(menu().label(MenuLabel::Dejar), {4, 4});
         TCertifica& s = *screen<TCertifica>("TCertifica");
         ASSERT_TRUE(s.isVisible());
@@ -94,15 +88,13 @@ TEST_F(EndToEnd, ACertificatesDetails) {
         Shot(s, "certificate");
         s.BotRetrocederFP->click();
         s.BotRetrocederFP->click();
-        expectHome(&s);
-        leave();
+        homeAndOut(&s);
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 // Door 2: a family's degrees, titles and certificates, printed.
 TEST_F(EndToEnd, AFamilysCatalogue) {
-    const int code = run({QStringLiteral("N"), QStringLiteral("0")}, [this] {
+    walkFromMenu([this] {
         door(MenuLabel::Cat);
         TFormCat& s = *screen<TFormCat>("TFormCat");
         ASSERT_TRUE(s.isVisible());
@@ -118,10 +110,8 @@ TEST_F(EndToEnd, AFamilysCatalogue) {
         EXPECT_TRUE(testing::PdfText(printing.fileOf(1))
                         .contains(s.model().view().familyRows.front().text.trimmed()));
         s.BotRetroceder->click();
-        expectHome(&s);
-        leave();
+        homeAndOut(&s);
     });
-    EXPECT_EQ(code, 0) << errors();
 }
 
 }  // namespace

@@ -118,6 +118,11 @@ class EndToEnd : public ::testing::Test {
         return code;
     }
 
+    // A walk from the main menu, in Castilian: the program must end by its exit question.
+    void walkFromMenu(Walk walk) {
+        EXPECT_EQ(run({QStringLiteral("N"), QStringLiteral("0")}, std::move(walk)), 0) << errors();
+    }
+
     template <class Screen>
     Screen* screen(const char* className) const {
         return qobject_cast<Screen*>(context->screen(className));
@@ -133,16 +138,14 @@ class EndToEnd : public ::testing::Test {
 
     // The notice dialog's next question answered as a student would, with `name` typed when it
     // asks for one.
-    void AnswerNotice(bool yes, const QString& name = {}) { notices.script.push_back({yes, name}); }
+    void answerNotice(bool yes, const QString& name = {}) { notices.script.push_back({yes, name}); }
 
-    // The home screen is on screen again with `section` gone; a picture of the section's last
-    // step was kept before leaving it.
-    void expectHome(QWidget* section, QWidget* home = nullptr) const {
+    // Back home from `section` (the main menu unless told), and out of the program.
+    void homeAndOut(QWidget* section, QWidget* home = nullptr) {
         if (!home) home = &menu();
         EXPECT_TRUE(home->isVisible()) << "the home screen is not shown";
-        if (section) {
-            EXPECT_FALSE(section->isVisible()) << "the section is still shown";
-        }
+        EXPECT_FALSE(section->isVisible()) << "the section is still shown";
+        leave(home);
     }
 
     // The normal way out: the home screen closed and the exit question answered yes.
@@ -154,7 +157,7 @@ class EndToEnd : public ::testing::Test {
 
     // Keeps a picture of a step, with VELMORA_SHOTS set.
     static void Shot(QWidget& widget, const std::string& name) {
-        QCoreApplication::processEvents();
+        if (qEnvironmentVariableIsEmpty("VELMORA_SHOTS")) return;  // the walk goes on untouched
         for (HelpPanelView* help : widget.findChildren<HelpPanelView*>()) help->finishTyping();
         SaveShot(widget, ("e2e-" + name).c_str());
     }
