@@ -124,7 +124,7 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options, const Prog
         app.installTranslator(&qtTexts);
     QtMessages boxes;
     StderrMessages quiet;
-    Messages& messages = hook.messages          ? *hook.messages
+    Messages& messages = hook.messages            ? *hook.messages
                          : options.measureStartup ? static_cast<Messages&>(quiet)
                                                   : boxes;
 
