@@ -29,7 +29,6 @@ struct ProgramHook {
 // The life of the program: the framework, the shared loading, the single-instance lock, the
 // splash, the screens created in their fixed order with the stop checks, and the event loop.
 // Returns the process's exit code.
-int RunVelmora(int& argc, char** argv, const ProgramOptions& options,
-               const ProgramHook& hook = {});
+int RunVelmora(int& argc, char** argv, const ProgramOptions& options, const ProgramHook& hook = {});
 
 }  // namespace velmora

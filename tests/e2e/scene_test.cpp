@@ -51,7 +51,8 @@ class SceneHome : public EndToEnd {
 };
 
 TEST_F(SceneHome, ThroughTheUniversityDoorToADegreesPlaces) {
-    const int code = runThrough(SceneDoor::S1, "TForm1", [this] { walkDegreesPlaces("scene-degrees"); });
+    const int code =
+        runThrough(SceneDoor::S1, "TForm1", [this] { walkDegreesPlaces("scene-degrees"); });
     if (noScene) GTEST_SKIP() << kNoScene;
     EXPECT_EQ(code, 0) << errors();
 }

@@ -8,12 +8,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringList>
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
 #include <deque>
 #include <functional>
-#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -28,9 +28,9 @@
 #include "support/shots.h"
 #include "support/temp_folder.h"
 #include "ui/guidance/help_panel_view.h"
-#include "ui/shared/bar_chart_view.h"
 #include "ui/menu/principal.h"
 #include "ui/shared/aviso.h"
+#include "ui/shared/bar_chart_view.h"
 #include "ui/shared/region_map_view.h"
 #include "ui/shared/roll_transition.h"
 #include "ui/university/degrees_fixture.h"
@@ -201,8 +201,8 @@ class EndToEnd : public ::testing::Test {
         ASSERT_TRUE(s.listgrados->isVisible());
         constexpr int kArchitecture = 5;
         const auto& rows = s.model().state().rowDegree;
-        const int row = static_cast<int>(std::find(rows.begin(), rows.end(), kArchitecture) -
-                                         rows.begin());
+        const int row =
+            static_cast<int>(std::find(rows.begin(), rows.end(), kArchitecture) - rows.begin());
         ASSERT_LT(row, s.listgrados->rowCount());
         SendMouse(s.listgrados->viewport(), QEvent::MouseMove, RowCentre(s.listgrados, row));
         SendMouse(s.listgrados->viewport(), QEvent::MouseButtonRelease,
