@@ -4,6 +4,7 @@
 
 #include "core/vocational/catalogue_screen.h"
 #include "e2e/whole_program.h"
+#include "support/param_names.h"
 #include "ui/vocational/catU.h"
 #include "ui/vocational/certifiU.h"
 #include "ui/vocational/inipro.h"
@@ -91,9 +92,13 @@ TEST_F(EndToEnd, ACertificatesDetails) {
     });
 }
 
-// Door 2: a family's degrees, titles and certificates, printed.
-TEST_F(EndToEnd, AFamilysCatalogue) {
-    walkFromMenu([this] {
+// Door 2 in every language the program starts in: a family's degrees, titles and
+// certificates, printed.
+class CatalogueInEveryLanguage : public EndToEnd, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CatalogueInEveryLanguage, AFamilysCatalogueListedAndPrinted) {
+    const std::string language = testing::ByLanguage()({GetParam(), 0});
+    const int code = run({QStringLiteral("N"), QString::number(GetParam())}, [&] {
         door(MenuLabel::Cat);
         TFormCat& s = *screen<TFormCat>("TFormCat");
         ASSERT_TRUE(s.isVisible());
@@ -103,15 +108,20 @@ TEST_F(EndToEnd, AFamilysCatalogue) {
         for (int k = 0; k < kCatalogueLists; ++k)
             entries += s.list(static_cast<CatalogueList>(k))->count();
         EXPECT_GT(entries, 0);
-        Shot(s, "catalogue");
+        Shot(s, "catalogue-" + language);
         s.BotImprimir->click();
         ASSERT_EQ(printing.reports.size(), 1u);
-        EXPECT_TRUE(testing::PdfText(printing.fileOf(1))
-                        .contains(s.model().view().familyRows.front().text.trimmed()));
+        const QString family = s.model().view().familyRows.front().text.trimmed();
+        const QString pdf = testing::PdfText(printing.fileOf(1));
+        EXPECT_TRUE(pdf.contains(family)) << family.toStdString() << "\n" << pdf.toStdString();
         s.BotRetroceder->click();
         homeAndOut(&s);
     });
+    EXPECT_EQ(code, 0) << errors();
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, CatalogueInEveryLanguage, ::testing::Values(0, 1, 2, 3),
+                         testing::ByLanguage());
 
 }  // namespace
 }  // namespace velmora
