@@ -44,13 +44,6 @@ namespace velmora::testing {
 // The exit code of a run whose walk left the program running.
 inline constexpr int kStillRunning = 70;
 
-// The whole program, started as a school starts it (`velmora N 0`, or `S` for the scene) on the
-// data folder beside the test binary, with its settings and its single-instance lock in fresh
-// temporary folders. The walk runs once the home screen is shown, with the live screens. What
-// would wait for a person or reach outside the program answers as the test says: messages are
-// recorded and questions answered yes, reports are printed to PDF files, the save dialog
-// answers with a file of a temporary folder, addresses and sounds are recorded. Transitions are
-// immediate; the walk drives the screens' timers by their tick methods.
 // Answers the notice dialog each time it comes up, from a script. A question the script does not
 // expect fails the test and is answered no, so that no walk waits for a person.
 class NoticeScript : public QObject {
@@ -83,6 +76,13 @@ class NoticeScript : public QObject {
     }
 };
 
+// The whole program, started as a school starts it (`velmora N 0`, or `S` for the scene) on the
+// data folder beside the test binary, with its settings and its single-instance lock in fresh
+// temporary folders. The walk runs once the home screen is shown, with the live screens. What
+// would wait for a person or reach outside the program answers as the test says: messages are
+// recorded and questions answered yes, reports are printed to PDF files, the save dialog
+// answers with a file of a temporary folder, addresses and sounds are recorded. Transitions are
+// immediate; the walk drives the screens' timers by their tick methods.
 class EndToEnd : public ::testing::Test {
   protected:
     using Walk = std::function<void()>;
