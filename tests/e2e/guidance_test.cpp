@@ -50,13 +50,7 @@ TEST_F(EndToEnd, TheShortTestPassed) {
         door(MenuLabel::CuesE);
         TForm2& s = *screen<TForm2>("TForm2");
         OpenQuestionnaire(s, s.BotCuestio3);
-        const auto& eso = context->enlace.guidance.eso;
-        std::vector<int> digits(35, 1);
-        for (int q = 1, left = 18; q <= 30 && left > 0; ++q) {
-            if (eso.question(q).answerKind != 3) continue;
-            digits[static_cast<size_t>(q - 1)] = 4;
-            --left;
-        }
+        std::vector<int> digits = testing::HabitsAtTheTop(context->enlace.guidance.eso, 18);
         digits[29] = 3;
         AnswerQuestions(s.Gcuestio, digits);
         s.BotResCues->click();

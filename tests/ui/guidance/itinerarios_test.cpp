@@ -62,16 +62,8 @@ class TForm2Test : public ::testing::Test, protected QuestionnaireProgram {
         testing::AnswerQuestions(eso->Gcuestio, digits, first);
     }
 
-    // The short test's answers with the first `count` habits answered by how often at their
-    // top (five points each), the rest at their first answer.
     std::vector<int> habitsAtTheTop(int count) const {
-        std::vector<int> digits(35, 1);
-        for (int q = 1; q <= 30 && count > 0; ++q) {
-            if (enlace->guidance.eso.question(q).answerKind != 3) continue;
-            digits[static_cast<size_t>(q - 1)] = 4;
-            --count;
-        }
-        return digits;
+        return testing::HabitsAtTheTop(enlace->guidance.eso, count);
     }
     EsoAnswers expectedAnswers(const std::vector<int>& digits) const {
         EsoAnswers answers = FreshAnswers(enlace->guidance.eso);

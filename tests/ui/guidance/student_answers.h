@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/guidance/bundled_students.h"
+#include "core/guidance/questionnaire_tables.h"
 #include "ui/guidance/formconsejo.h"
 #include "ui/university/degrees_fixture.h"
 
@@ -33,6 +34,18 @@ inline void PressQuestion(QTableWidget* grid, int q) {
 inline void AnswerQuestions(QTableWidget* grid, const std::vector<int>& digits, int first = 1) {
     for (size_t k = 0; k < digits.size(); ++k)
         for (int i = 1; i < digits[k]; ++i) PressQuestion(grid, first + static_cast<int>(k));
+}
+
+// The short test's answers with the first `count` habits answered by how often at their top
+// (five points each), the rest at their first answer.
+inline std::vector<int> HabitsAtTheTop(const EsoQuestionnaireTables& eso, int count) {
+    std::vector<int> digits(35, 1);
+    for (int q = 1; q <= 30 && count > 0; ++q) {
+        if (eso.question(q).answerKind != 3) continue;
+        digits[static_cast<size_t>(q - 1)] = 4;
+        --count;
+    }
+    return digits;
 }
 
 // Clicks the items (from 1) of a list as the student would, scrolling to each first.
