@@ -112,7 +112,7 @@ class Ending final : public ProgramEnd {
 
 }  // namespace
 
-int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
+int RunVelmora(int& argc, char** argv, const ProgramOptions& options, const ProgramHook& hook) {
     // The framework comes first here: message boxes and picture loading need it. No window
     // exists until the splash.
     QApplication app(argc, argv);
@@ -124,7 +124,9 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
         app.installTranslator(&qtTexts);
     QtMessages boxes;
     StderrMessages quiet;
-    Messages& messages = options.measureStartup ? static_cast<Messages&>(quiet) : boxes;
+    Messages& messages = hook.messages            ? *hook.messages
+                         : options.measureStartup ? static_cast<Messages&>(quiet)
+                                                  : boxes;
 
     Enlace enlace(messages, DataPaths::ForProgramFolder(QCoreApplication::applicationDirPath()));
     const SettingsStore store;
@@ -153,8 +155,18 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
     QtPrinting printing(messages, enlace.paths.dataFolder());
     QtSaveDialog saveDialog;
     QtSound sound;
-    ScreenContext context{enlace, pictures, display,  shutdown,   notice, store,
-                          opener, routes,   printing, saveDialog, sound,  {}};
+    ScreenContext context{enlace,
+                          pictures,
+                          display,
+                          shutdown,
+                          notice,
+                          store,
+                          hook.opener ? *hook.opener : opener,
+                          routes,
+                          hook.printing ? *hook.printing : printing,
+                          hook.saveDialog ? *hook.saveDialog : saveDialog,
+                          hook.sound ? *hook.sound : sound,
+                          {}};
     routes.attach(context);
     contextRef = &context;
     HintInstaller hints(enlace.hintPause);
@@ -172,7 +184,7 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
                 splash->setProgress(step.value);
                 break;
             case StartupStep::Kind::Wait:
-                if (!options.measureStartup) Wait(step.value);
+                if (!options.measureStartup && hook.splashPauses) Wait(step.value);
                 break;
             case StartupStep::Kind::Create: {
                 // The screen's data first: the screens after it read those tables, whether or
@@ -205,6 +217,7 @@ int RunVelmora(int& argc, char** argv, const ProgramOptions& options) {
     mainWindow->installEventFilter(&shown);
     CentreOnScreen(mainWindow);
     mainWindow->show();
+    if (hook.atHome) QTimer::singleShot(0, &app, [&] { hook.atHome(context); });
     const int code = app.exec();
     mainWindow->removeEventFilter(&shown);
     release();

@@ -15,6 +15,7 @@
 #include "core/shared/cp1252.h"
 #include "ui/guidance/help_panel_view.h"
 #include "ui/guidance/questionnaire_program.h"
+#include "ui/guidance/student_answers.h"
 #include "support/param_names.h"
 
 namespace velmora {
@@ -47,27 +48,7 @@ class TFormConTest : public ::testing::Test, protected QuestionnaireProgram {
         QCoreApplication::processEvents();
     }
 
-    // Clicks the items of a list as the student would, scrolling to each first.
-    void tick(QListWidget* list, const std::vector<int>& items) {
-        for (const int item : items) {
-            list->scrollToItem(list->item(item - 1));
-            ClickAt(list->viewport(), RowCentre(list, item - 1));
-        }
-    }
-
-    // The student's two lists ranked, then their average.
-    void answer(const Student& student) {
-        TFormCon& s = *advice;
-        s.Menucua->click();
-        tick(s.ListCua, student.qualities);
-        s.VerResul->click();
-        s.acabarCua->click();
-        s.MenuGus->click();
-        tick(s.Listint, student.interests);
-        s.VerResul->click();
-        s.acabarCua->click();
-        s.MenuMedia->click();
-    }
+    void answer(const Student& student) { testing::AnswerAdvice(*advice, student); }
 
     // The groups of the average ranking as the scoring model makes it.
     std::vector<int> expectedAverage(const Student& student) const {
@@ -142,7 +123,7 @@ TEST_F(TFormConTest, ARankingShowsEachGroupWithItsIconAndScoreAndItsStudiesOnADo
     EXPECT_EQ(s.ListCua->count(), enlace->guidance.advice.qualities.count);
     EXPECT_TRUE(s.HelpPanel->isVisible());
     QuestionnaireProgram::Shot(s, QStringLiteral("advice-qualities"));
-    tick(s.ListCua, kLucia.qualities);
+    testing::TickItems(s.ListCua, kLucia.qualities);
     EXPECT_EQ(s.model().state().ticks[0][0], true);
     QuestionnaireProgram::Shot(s, QStringLiteral("advice-qualities-ticked"));
     s.VerResul->click();

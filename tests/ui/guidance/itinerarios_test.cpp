@@ -20,11 +20,13 @@
 #include "support/param_names.h"
 #include "ui/guidance/help_panel_view.h"
 #include "ui/guidance/questionnaire_program.h"
+#include "ui/guidance/student_answers.h"
 
 namespace velmora {
 namespace {
 
 using testing::ClickAt;
+using testing::Digits;
 using testing::kAndres;
 using testing::kLucia;
 using testing::kMarcos;
@@ -34,14 +36,6 @@ using testing::RowCentre;
 using testing::SendMouse;
 using testing::Student;
 using testing::Text;
-
-// The answer digits of a student, question by question.
-std::vector<int> Digits(const char* answers) {
-    std::vector<int> digits;
-    for (const char* c = answers; *c; ++c)
-        if (*c != ' ') digits.push_back(*c - '0');
-    return digits;
-}
 
 class TForm2Test : public ::testing::Test, protected QuestionnaireProgram {
   protected:
@@ -63,32 +57,13 @@ class TForm2Test : public ::testing::Test, protected QuestionnaireProgram {
         ASSERT_TRUE(eso->PanelMenu2->isVisible());
         entry->click();
     }
-    // A press on the row of question q, as the student gives it.
-    void press(int q) {
-        QTableWidget* grid = eso->Gcuestio;
-        QTableWidgetItem* item = grid->item(q - 1, 0);
-        ASSERT_NE(item, nullptr) << q;
-        grid->scrollToItem(item);
-        const QPoint at = grid->visualItemRect(item).center();
-        SendMouse(grid->viewport(), QEvent::MouseButtonPress, at);
-        SendMouse(grid->viewport(), QEvent::MouseButtonRelease, at);
-    }
-    // Answers questions first..first + n - 1 with `digits` (answer 1 needs no press).
+    void press(int q) { testing::PressQuestion(eso->Gcuestio, q); }
     void answer(const std::vector<int>& digits, int first = 1) {
-        for (size_t k = 0; k < digits.size(); ++k)
-            for (int i = 1; i < digits[k]; ++i) press(first + static_cast<int>(k));
+        testing::AnswerQuestions(eso->Gcuestio, digits, first);
     }
 
-    // The short test's answers with the first `count` habits answered by how often at their
-    // top (five points each), the rest at their first answer.
     std::vector<int> habitsAtTheTop(int count) const {
-        std::vector<int> digits(35, 1);
-        for (int q = 1; q <= 30 && count > 0; ++q) {
-            if (enlace->guidance.eso.question(q).answerKind != 3) continue;
-            digits[static_cast<size_t>(q - 1)] = 4;
-            --count;
-        }
-        return digits;
+        return testing::HabitsAtTheTop(enlace->guidance.eso, count);
     }
     EsoAnswers expectedAnswers(const std::vector<int>& digits) const {
         EsoAnswers answers = FreshAnswers(enlace->guidance.eso);
