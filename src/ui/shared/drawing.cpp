@@ -21,13 +21,6 @@ void TileImage(QImage& image, const QImage& picture) {
     TileImage(painter, image.rect(), picture);
 }
 
-QImage Tiled(const QImage& picture, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    if (!picture.isNull()) TileImage(image, picture);
-    return image;
-}
-
 void GradientFill(QPainter& canvas, const QRect& rectangle, const QColor& first,
                   const QColor& second) {
     const Rgb a{first.red(), first.green(), first.blue()};

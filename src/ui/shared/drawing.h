@@ -14,10 +14,6 @@ namespace velmora {
 void TileImage(QImage& image, const QImage& picture);
 void TileImage(QPainter& painter, const QRect& area, const QImage& picture);
 
-// An image of the given size filled with the picture repeated from its top left corner (black
-// where there is no picture).
-QImage Tiled(const QImage& picture, QSize size);
-
 // GradientFill: a vertical gradient, one horizontal line per pixel row of the rectangle, each
 // row's colour computed by the core (rounding halves to even).
 void GradientFill(QPainter& canvas, const QRect& rectangle, const QColor& first,

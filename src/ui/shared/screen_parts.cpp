@@ -111,19 +111,9 @@ ShadowLabel* MakeSchoolLabel(QWidget* parent) {
     return MakeHeading(parent, "labelCentro", QRect(24, 716, 976, 30), 15, Qt::AlignCenter);
 }
 
-namespace {
-
-// A shared picture as a pixmap, converted once; null when the picture was never loaded.
-const QPixmap& TilePixmap(const SharedPictures& pictures, const char* slot) {
-    return pictures.composed(std::string("tile ") + slot,
-                             [&] { return QPixmap::fromImage(pictures.picture(slot)); });
-}
-
-}  // namespace
-
 void PaintTiles(QPainter& painter, const QRect& area, const SharedPictures& pictures,
                 const char* slot) {
-    const QPixmap& tile = TilePixmap(pictures, slot);
+    const QPixmap& tile = pictures.pixmap(slot);
     if (tile.isNull())
         painter.fillRect(area, Qt::black);
     else
@@ -132,10 +122,10 @@ void PaintTiles(QPainter& painter, const QRect& area, const SharedPictures& pict
 
 void PaintSectionFrame(QPainter& painter, const SharedPictures& pictures) {
     const QRect window(0, 0, kScreenMode.width, kScreenMode.height);
-    const QPixmap& floor = TilePixmap(pictures, "suelo");
-    const QPixmap& left = TilePixmap(pictures, "TilIzq");
-    const QPixmap& right = TilePixmap(pictures, "TilDer");
-    const QPixmap& top = TilePixmap(pictures, "marcoar");
+    const QPixmap& floor = pictures.pixmap("suelo");
+    const QPixmap& left = pictures.pixmap("TilIzq");
+    const QPixmap& right = pictures.pixmap("TilDer");
+    const QPixmap& top = pictures.pixmap("marcoar");
     if (floor.isNull())
         painter.fillRect(window, ToQColor(PaletteColour::LightPeach));
     else

@@ -45,10 +45,10 @@ const QImage& SharedPictures::picture(std::string_view slot) const {
     return found == pictures_.end() ? kNone : found->second;
 }
 
-const QPixmap& SharedPictures::composed(std::string_view name,
-                                       const std::function<QPixmap()>& compose) const {
-    auto found = composed_.find(name);
-    if (found == composed_.end()) found = composed_.emplace(std::string(name), compose()).first;
+const QPixmap& SharedPictures::pixmap(std::string_view slot) const {
+    auto found = pixmaps_.find(slot);
+    if (found == pixmaps_.end())
+        found = pixmaps_.emplace(std::string(slot), QPixmap::fromImage(picture(slot))).first;
     return found->second;
 }
 

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
-#include <functional>
 #include <map>
 #include <string>
 
@@ -21,15 +20,14 @@ class SharedPictures final : public PictureLoader {
     // The shared image; a null image for a name that was never loaded.
     const QImage& picture(std::string_view slot) const;
 
-    // A picture composed of the shared ones (a screen's full-window frame), made on the first
-    // request and then shared by every screen that asks for it by the same name: each screen
-    // keeping its own 1024 x 768 copy would cost 3 MB per screen.
-    const QPixmap& composed(std::string_view name, const std::function<QPixmap()>& compose) const;
+    // The shared image as a pixmap, converted on the first request and then kept: the screens
+    // paint their backgrounds tile by tile from it. A null pixmap for a name never loaded.
+    const QPixmap& pixmap(std::string_view slot) const;
 
     // Frees every picture (at exit).
     void release() {
         pictures_.clear();
-        composed_.clear();
+        pixmaps_.clear();
     }
 
     // A picture file read by its content, whatever its name ends with (the data folder's
@@ -38,7 +36,7 @@ class SharedPictures final : public PictureLoader {
 
   private:
     std::map<std::string, QImage, std::less<>> pictures_;
-    mutable std::map<std::string, QPixmap, std::less<>> composed_;
+    mutable std::map<std::string, QPixmap, std::less<>> pixmaps_;
 };
 
 }  // namespace velmora
